@@ -1,0 +1,113 @@
+// Winsock implementation of the sockets layer.
+#include "platform/winsock_socket_layer.h"
+
+#include <windows.h>
+#include <winsock2.h>
+
+namespace zerin {
+
+namespace {
+
+SOCKET Sock(SocketLayer::Handle socket) {
+    return static_cast<SOCKET>(socket);
+}
+
+SocketLayer::Handle OpenSocket(int type, int protocol) {
+    const SOCKET s = ::socket(AF_INET, type, protocol);
+    return s == INVALID_SOCKET ? SocketLayer::kInvalidHandle : static_cast<SocketLayer::Handle>(s);
+}
+
+sockaddr_in Address(u_long host, uint16_t port) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(host);
+    address.sin_port = htons(port);
+    return address;
+}
+
+}  // namespace
+
+SocketLayer::StartResult WinsockSocketLayer::Startup(uint16_t version) {
+    WSADATA data{};
+    const int error = WSAStartup(version, &data);
+    return {error, data.wVersion};
+}
+
+int WinsockSocketLayer::Cleanup() {
+    return WSACleanup() == SOCKET_ERROR ? kSocketError : 0;
+}
+
+int WinsockSocketLayer::LastError() {
+    return WSAGetLastError();
+}
+
+SocketLayer::Handle WinsockSocketLayer::OpenUdp() {
+    return OpenSocket(SOCK_DGRAM, IPPROTO_UDP);
+}
+
+SocketLayer::Handle WinsockSocketLayer::OpenTcp() {
+    return OpenSocket(SOCK_STREAM, IPPROTO_TCP);
+}
+
+void WinsockSocketLayer::SetNonBlocking(Handle socket) {
+    u_long on = 1;
+    ioctlsocket(Sock(socket), FIONBIO, &on);
+}
+
+bool WinsockSocketLayer::EnableBroadcast(Handle socket) {
+    const int on = 1;
+    return setsockopt(Sock(socket), SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on),
+                      sizeof on) != SOCKET_ERROR;
+}
+
+int WinsockSocketLayer::SetReceiveBuffer(Handle socket, int bytes) {
+    setsockopt(Sock(socket), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&bytes),
+               sizeof bytes);
+    int granted = 0;
+    int size = sizeof granted;
+    getsockopt(Sock(socket), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&granted), &size);
+    return granted;
+}
+
+void WinsockSocketLayer::BindAny(Handle socket, uint16_t port) {
+    const sockaddr_in address = Address(INADDR_ANY, port);
+    bind(Sock(socket), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+}
+
+void WinsockSocketLayer::Listen(Handle socket, int backlog) {
+    listen(Sock(socket), backlog);
+}
+
+void WinsockSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
+                                       uint16_t port) {
+    const sockaddr_in address = Address(INADDR_BROADCAST, port);
+    sendto(Sock(socket), reinterpret_cast<const char*>(bytes), static_cast<int>(length), 0,
+           reinterpret_cast<const sockaddr*>(&address), sizeof address);
+}
+
+int WinsockSocketLayer::Receive(Handle socket, uint8_t* buffer, size_t capacity) {
+    sockaddr_in sender{};
+    int senderLength = sizeof sender;
+    const int length =
+        recvfrom(Sock(socket), reinterpret_cast<char*>(buffer), static_cast<int>(capacity), 0,
+                 reinterpret_cast<sockaddr*>(&sender), &senderLength);
+    return length == SOCKET_ERROR ? kSocketError : length;
+}
+
+void WinsockSocketLayer::Sleep(int milliseconds) {
+    ::Sleep(milliseconds);
+}
+
+void WinsockSocketLayer::WaitReadable(Handle socket, int milliseconds) {
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(Sock(socket), &readable);
+    timeval timeout{milliseconds / 1000, (milliseconds % 1000) * 1000};
+    select(0, &readable, nullptr, nullptr, &timeout);
+}
+
+void WinsockSocketLayer::Close(Handle socket) {
+    closesocket(Sock(socket));
+}
+
+}  // namespace zerin

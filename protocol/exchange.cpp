@@ -1,0 +1,118 @@
+// The request and poll loop shared by every exchange with the devices.
+#include "protocol/exchange.h"
+
+#include <algorithm>
+
+namespace zerin {
+
+const char* const kNetworkFailedMessage = "Network communication failed with error %d\n";
+
+namespace {
+const char* const kCleanupFailedMessage = "WSACleanup failed with error %d\n";
+}
+
+Exchange::Exchange(SocketLayer& sockets, Reporter& reporter, const ExchangeTiming& timing)
+    : sockets_(sockets), reporter_(reporter), timing_(timing) {}
+
+Exchange::~Exchange() {
+    if (socket_ != SocketLayer::kInvalidHandle) {
+        sockets_.Close(socket_);
+    }
+    if (started_ && sockets_.Cleanup() == SocketLayer::kSocketError) {
+        reporter_.Report(FormatMessage(kCleanupFailedMessage, sockets_.LastError()));
+    }
+}
+
+bool Exchange::Open() {
+    const int error = sockets_.Startup(timing_.socketsVersion).error;
+    if (error != 0) {
+        reporter_.Report(FormatMessage(kNetworkFailedMessage, error));
+        return false;
+    }
+    started_ = true;
+    socket_ = sockets_.OpenUdp();
+    if (socket_ == SocketLayer::kInvalidHandle) {
+        reporter_.Report(FormatMessage(kNetworkFailedMessage, 0));
+        return false;
+    }
+    sockets_.SetNonBlocking(socket_);
+    return true;
+}
+
+void Exchange::AllowBroadcast() {
+    if (!sockets_.EnableBroadcast(socket_)) {
+        reporter_.Report(FormatMessage(kNetworkFailedMessage, -1));
+    }
+}
+
+bool Exchange::OpenForBroadcast() {
+    if (!Open()) {
+        return false;
+    }
+    AllowBroadcast();
+    return true;
+}
+
+void Exchange::SetTarget(const MacAddress& mac) {
+    std::copy(mac.begin(), mac.end(), sendBuffer_ + kMacOffset);
+}
+
+void Exchange::Send(uint16_t command, const uint8_t* payload, uint16_t payloadLength) {
+    WriteU16(sendBuffer_ + kCommandOffset, command);
+    WriteU16(sendBuffer_ + kPayloadLengthOffset, payloadLength);
+    std::copy_n(payload, payloadLength, sendBuffer_ + kHeaderSize);
+    sockets_.SendBroadcast(socket_, sendBuffer_, kHeaderSize + payloadLength, kDevicePort);
+}
+
+std::optional<size_t> Exchange::PollOnce() {
+    const int length = sockets_.Receive(socket_, received_, sizeof received_);
+    if (length == SocketLayer::kSocketError) {
+        return std::nullopt;
+    }
+    return static_cast<size_t>(length);
+}
+
+void Exchange::WaitAfterEmptyPoll() {
+    if (timing_.waitForReadable) {
+        sockets_.WaitReadable(socket_, timing_.intervalMs);
+    } else {
+        sockets_.Sleep(timing_.intervalMs);
+    }
+}
+
+std::optional<size_t> Exchange::AwaitDatagram() {
+    for (int emptyPolls = 0;; ++emptyPolls) {
+        if (auto length = PollOnce()) {
+            return length;
+        }
+        if (emptyPolls == timing_.emptyPollLimit) {
+            return std::nullopt;
+        }
+        WaitAfterEmptyPoll();
+    }
+}
+
+std::optional<size_t> Exchange::Request(uint16_t command, const uint8_t* payload,
+                                        uint16_t payloadLength) {
+    Send(command, payload, payloadLength);
+    auto length = AwaitDatagram();
+    if (!length || *length < kHeaderSize || ReadU16(received_ + kCommandOffset) != command) {
+        return std::nullopt;
+    }
+    return length;
+}
+
+void Exchange::CollectDatagrams(const std::function<void(const uint8_t*, size_t)>& handle) {
+    for (int emptyPolls = 0;;) {
+        if (auto length = PollOnce()) {
+            handle(received_, *length);
+        } else if (emptyPolls == timing_.emptyPollLimit) {
+            return;
+        } else {
+            ++emptyPolls;
+            WaitAfterEmptyPoll();
+        }
+    }
+}
+
+}  // namespace zerin

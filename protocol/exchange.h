@@ -1,0 +1,71 @@
+// One exchange with the devices: starts the sockets layer, opens a fresh non-blocking UDP
+// socket, broadcasts requests addressed by MAC, polls for replies, and closes and releases
+// everything it opened when it goes out of scope, on every path.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "protocol/packet.h"
+#include "protocol/reporter.h"
+#include "protocol/socket_layer.h"
+
+namespace zerin {
+
+// What tells one kind of exchange from another.
+struct ExchangeTiming {
+    uint16_t socketsVersion;  // 0x0202 is version 2.2
+    int emptyPollLimit;       // a request with no datagram makes this many waits
+    int intervalMs;           // length of each wait
+    // Wait for the socket to become readable (bounded by the interval) instead of a plain sleep,
+    // so that an answer arriving during a wait is taken at once.
+    bool waitForReadable;
+};
+
+extern const char* const kNetworkFailedMessage;
+
+class Exchange {
+  public:
+    Exchange(SocketLayer& sockets, Reporter& reporter, const ExchangeTiming& timing);
+    ~Exchange();
+    Exchange(const Exchange&) = delete;
+    Exchange& operator=(const Exchange&) = delete;
+
+    // Starts the sockets layer and opens the non-blocking UDP socket; false, after reporting
+    // why, when the exchange cannot go on.
+    bool Open();
+    // Sets the broadcast option, reporting (and going on) when it cannot be set.
+    void AllowBroadcast();
+    // Open and AllowBroadcast together, for exchanges with nothing between them.
+    bool OpenForBroadcast();
+
+    void SetTarget(const MacAddress& mac);
+    void Send(uint16_t command, const uint8_t* payload = nullptr, uint16_t payloadLength = 0);
+    // The first datagram's length, or nothing once the empty-poll limit is reached.
+    std::optional<size_t> AwaitDatagram();
+    // Sends the request and waits for one datagram; its length when its command matches.
+    std::optional<size_t> Request(uint16_t command, const uint8_t* payload = nullptr,
+                                  uint16_t payloadLength = 0);
+    // Hands every datagram to the handler until the empty-poll limit is reached; datagrams
+    // are not counted as empty polls.
+    void CollectDatagrams(const std::function<void(const uint8_t*, size_t)>& handle);
+
+    const uint8_t* Received() const { return received_; }
+    SocketLayer& Sockets() { return sockets_; }
+    SocketLayer::Handle Socket() const { return socket_; }
+
+  private:
+    std::optional<size_t> PollOnce();
+    void WaitAfterEmptyPoll();
+
+    SocketLayer& sockets_;
+    Reporter& reporter_;
+    ExchangeTiming timing_;
+    bool started_ = false;
+    SocketLayer::Handle socket_ = SocketLayer::kInvalidHandle;
+    uint8_t sendBuffer_[kPacketBufferSize] = {};
+    uint8_t received_[kPacketBufferSize] = {};
+};
+
+}  // namespace zerin
