@@ -1,0 +1,44 @@
+// The command line: values reach their options, and bad ones are refused with a reason.
+#include "tools/devsim/options.h"
+
+#include <gtest/gtest.h>
+
+namespace zerin::devsim {
+namespace {
+
+TEST(Options, ReadsEveryOption) {
+    std::string error;
+    std::optional<Options> options = ParseOptions(
+        {"--config", "devices.conf", "--burst", "200", "--fault", "silent@verify", "--fault",
+         "twice", "--bind", "127.0.0.1", "--port", "16380", "--log", "out.log", "--ready", "r"},
+        error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->configPath, "devices.conf");
+    EXPECT_EQ(options->burst, 200);
+    EXPECT_EQ(options->faults.size(), 2u);
+    EXPECT_EQ(options->bindAddress, "127.0.0.1");
+    EXPECT_EQ(options->port, 16380);
+    EXPECT_EQ(options->logPath, "out.log");
+    EXPECT_EQ(options->readyPath, "r");
+}
+
+TEST(Options, RefusesBadArguments) {
+    const struct {
+        std::vector<std::string> args;
+        const char* error;
+    } cases[] = {
+        {{"--colour"}, "unknown option --colour"}, {{"--config"}, "--config needs a file name"},
+        {{"--port", "0"}, "--port needs"},         {{"--port", "65536"}, "--port needs"},
+        {{"--burst", "0"}, "--burst needs"},       {{"--burst", "201"}, "--burst needs"},
+        {{"--bind", "localhost"}, "--bind needs"}, {{"--fault", "loud"}, "--fault needs"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        std::string error;
+        EXPECT_FALSE(ParseOptions(c.args, error));
+        EXPECT_NE(error.find(c.error), std::string::npos) << "error: " << error;
+    }
+}
+
+}  // namespace
+}  // namespace zerin::devsim
