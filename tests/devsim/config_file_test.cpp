@@ -102,8 +102,6 @@ TEST(ConfigFile, ReportsMistakesWithTheirLine) {
         std::string text;
         const char* error;
     } cases[] = {
-        {"", "no [device] section"},
-        {"# only a comment\n", "no [device] section"},
         {"name = A\n", "line 1: 'name' before the first [device]"},
         {"[printer]\n", "line 1: unknown section [printer]"},
         {Device("colour = red"), "line 5: unknown key 'colour'"},
@@ -138,6 +136,13 @@ TEST(ConfigFile, ReportsMistakesWithTheirLine) {
         EXPECT_FALSE(Parse(c.text, error));
         EXPECT_NE(error.find(c.error), std::string::npos) << "error: " << error;
     }
+}
+
+TEST(ConfigFile, FileWithoutDevicesIsEmpty) {
+    std::string error;
+    auto devices = Parse("# only generated devices answer\n\n", error);
+    ASSERT_TRUE(devices) << error;
+    EXPECT_TRUE(devices->empty());
 }
 
 TEST(ConfigFile, LimitsUsbEntriesToWhatAReplyHolds) {

@@ -190,12 +190,7 @@ class ConfigParser {
         return text[0] == '[' ? StartSection(text, error) : SetKey(text, error);
     }
 
-    bool Finish(std::string& error) {
-        if (!FinishDevice(error)) {
-            return false;
-        }
-        return devices_.empty() ? Fail(error, "no [device] section") : true;
-    }
+    bool Finish(std::string& error) { return FinishDevice(error); }
 
     std::vector<DeviceState> TakeDevices() { return std::move(devices_); }
 

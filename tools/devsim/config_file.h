@@ -29,7 +29,7 @@
 //   fault = delay:500@get_share_list
 //                                  repeatable, see fault.h
 //
-// MACs must differ between devices.
+// MACs must differ between devices. A file without devices is valid: only --burst devices answer.
 #pragma once
 
 #include <istream>

@@ -71,7 +71,7 @@ DeviceState BurstDevice(int number) {
     device.name = name;
     device.mac = {
         0x02, 0x5a, 0x00, 0x01, static_cast<uint8_t>(number >> 8), static_cast<uint8_t>(number)};
-    device.ip = "198.51.100." + std::to_string(49 + number);
+    device.ip = "198.18." + std::to_string(number >> 8) + "." + std::to_string(number & 0xff);
     device.description = std::string("Burst device ") + name;
     device.shares = {"Share"};
     device.usb = {{"Share", "USB1_DISK1", "FAT32", 7631, 50}};

@@ -9,7 +9,7 @@ namespace zerin::devsim {
 const char kUsage[] =
     "usage: devsim [options]\n"
     "  --config FILE    devices from FILE (default: three built-in devices)\n"
-    "  --burst N        N more generated devices (1 to 200)\n"
+    "  --burst N        N more generated devices (1 to 9999)\n"
     "  --fault SPEC     fault KIND[:ARG][@COMMAND] for every device; repeatable\n"
     "  --bind ADDRESS   local IPv4 address to bind (default 0.0.0.0)\n"
     "  --port PORT      UDP port (default 1638)\n"
@@ -72,7 +72,7 @@ const OptionRule kRules[] = {
      },
      "an IPv4 address"},
     {"--port", SetPort, "a number from 1 to 65535"},
-    {"--burst", SetBurst, "a number from 1 to 200"},
+    {"--burst", SetBurst, "a number from 1 to 9999"},
     {"--fault", AddFault, "KIND[:ARG][@COMMAND]"},
 };
 
