@@ -52,7 +52,7 @@ TEST(Fault, RefusesMalformedFaults) {
 
 TEST(Fault, PlanTakesOnlyFaultsForTheCommand) {
     std::vector<Fault> faults;
-    for (const char* text : {"delay:100", "delay:700@get_usb_info", "silent@verify", "refuse:3",
+    for (const char* text : {"delay:700@get_usb_info", "delay:100", "silent@verify", "refuse:3",
                              "refuse:4@set_network_info"}) {
         std::string error;
         faults.push_back(ParseFault(text, error).value());
