@@ -10,7 +10,7 @@ const char kUsage[] =
     "usage: devsim [options]\n"
     "  --config FILE    devices from FILE (default: three built-in devices)\n"
     "  --burst N        N more generated devices (1 to 9999)\n"
-    "  --fault SPEC     fault KIND[:ARG][@COMMAND] for every device; repeatable\n"
+    "  --fault FAULT    fault KIND[:ARG][@COMMAND] for every device; repeatable\n"
     "  --bind ADDRESS   local IPv4 address to bind (default 0.0.0.0)\n"
     "  --port PORT      UDP port (default 1638)\n"
     "  --log FILE       append the datagram log to FILE (default: standard error)\n"

@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -56,8 +57,8 @@ bool SocketError(std::string& error, const std::string& what) {
 }
 
 timespec ToTimespec(SendQueue::Clock::duration wait) {
-    using namespace std::chrono;
-    auto nanoseconds = duration_cast<std::chrono::nanoseconds>(std::max(wait, wait.zero()));
+    auto nanoseconds =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::max(wait, wait.zero()));
     return {static_cast<time_t>(nanoseconds.count() / 1000000000),
             static_cast<long>(nanoseconds.count() % 1000000000)};
 }
