@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
     std::string error;
     std::optional<Options> options = ParseOptions({argv + 1, argv + argc}, error);
     if (!options) {
-        return Fail(kExitUsage, error + "\n" + kUsage);
+        std::cerr << "devsim: " << error << "\n" << kUsage;
+        return kExitUsage;
     }
     if (options->help) {
         std::cout << kUsage;
