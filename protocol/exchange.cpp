@@ -92,6 +92,14 @@ std::optional<size_t> Exchange::AwaitDatagram() {
     }
 }
 
+std::optional<PacketHeader> Exchange::AwaitReplyHeader() {
+    const auto length = AwaitDatagram();
+    if (!length || *length < kHeaderSize) {
+        return std::nullopt;
+    }
+    return PacketHeader::Read(received_);
+}
+
 std::optional<size_t> Exchange::Request(uint16_t command, const uint8_t* payload,
                                         uint16_t payloadLength) {
     Send(command, payload, payloadLength);

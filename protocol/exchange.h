@@ -44,6 +44,8 @@ class Exchange {
     void Send(uint16_t command, const uint8_t* payload = nullptr, uint16_t payloadLength = 0);
     // The first datagram's length, or nothing once the empty-poll limit is reached.
     std::optional<size_t> AwaitDatagram();
+    // Waits for one datagram; its header when it is long enough to hold one.
+    std::optional<PacketHeader> AwaitReplyHeader();
     // Sends the request and waits for one datagram; its length when its command matches.
     std::optional<size_t> Request(uint16_t command, const uint8_t* payload = nullptr,
                                   uint16_t payloadLength = 0);

@@ -1,9 +1,11 @@
 // The device protocol's packet header, command codes and little-endian field access.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace zerin {
 
@@ -47,6 +49,12 @@ inline uint32_t ReadU32(const uint8_t* bytes) {
 inline void WriteU32(uint8_t* bytes, uint32_t value) {
     WriteU16(bytes, static_cast<uint16_t>(value));
     WriteU16(bytes + 2, static_cast<uint16_t>(value >> 16));
+}
+
+// Copies at most width characters of the text into a field of a zero-filled buffer: a shorter
+// text leaves the rest of the field zero, a text of width characters fills it unterminated.
+inline void WriteTextField(uint8_t* field, size_t width, std::string_view text) {
+    std::copy_n(text.begin(), std::min(width, text.size()), field);
 }
 
 // The 12-byte header at the start of every request and reply.
