@@ -1,4 +1,4 @@
-// JSON string escaping for the command-line tool.
+// JSON strings, objects and arrays for the command-line tool.
 #include "tools/cli/json_writer.h"
 
 #include <cstdio>
@@ -20,6 +20,27 @@ std::string JsonString(const std::string& text) {
         }
     }
     return json + "\"";
+}
+
+JsonObject& JsonObject::String(const std::string& key, const std::string& value) {
+    return Json(key, JsonString(value));
+}
+
+JsonObject& JsonObject::Number(const std::string& key, long long value) {
+    return Json(key, std::to_string(value));
+}
+
+JsonObject& JsonObject::Json(const std::string& key, const std::string& json) {
+    members_ += (members_.empty() ? "" : ",") + JsonString(key) + ":" + json;
+    return *this;
+}
+
+std::string JsonArray(const std::vector<std::string>& values) {
+    std::string json;
+    for (const std::string& value : values) {
+        json += (json.empty() ? "" : ",") + value;
+    }
+    return "[" + json + "]";
 }
 
 }  // namespace zerin::cli

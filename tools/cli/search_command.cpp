@@ -7,6 +7,30 @@
 
 namespace zerin::cli {
 
+namespace {
+
+std::string DeviceJson(const DeviceRecord& device) {
+    return JsonObject()
+        .String("name", device.name)
+        .String("mac", FormatMacAddress(device.macAddress))
+        .String("ip", device.ipAddress)
+        .String("productCode", device.productCode)
+        .Text();
+}
+
+int RunSearch(const Arguments& arguments, CommandContext& context) {
+    PrintDevices(FindDevices(context.sockets, context.reporter), arguments.Has("--json"),
+                 context.out);
+    return kExitSuccess;
+}
+
+}  // namespace
+
+const Command& SearchCommand() {
+    static const Command command{"search", "[--json]", 0, {{"--json", false}}, RunSearch};
+    return command;
+}
+
 DeviceArray FindDevices(SocketLayer& sockets, Reporter& reporter) {
     DeviceArray devices;
     SearchDevices(sockets, reporter, [&](std::unique_ptr<DeviceRecord> record) {
@@ -16,23 +40,18 @@ DeviceArray FindDevices(SocketLayer& sockets, Reporter& reporter) {
 }
 
 void PrintDevices(const DeviceArray& devices, bool json, std::ostream& out) {
-    if (!json) {
+    if (json) {
+        std::vector<std::string> objects;
         for (const auto& device : devices) {
-            out << device->name << '\t' << FormatMacAddress(device->macAddress) << '\t'
-                << device->ipAddress << '\n';
+            objects.push_back(DeviceJson(*device));
         }
+        out << JsonArray(objects) << '\n';
         return;
     }
-    out << '[';
-    const char* separator = "";
     for (const auto& device : devices) {
-        out << separator << "{\"name\":" << JsonString(device->name)
-            << ",\"mac\":" << JsonString(FormatMacAddress(device->macAddress))
-            << ",\"ip\":" << JsonString(device->ipAddress)
-            << ",\"productCode\":" << JsonString(device->productCode) << '}';
-        separator = ",";
+        out << device->name << '\t' << FormatMacAddress(device->macAddress) << '\t'
+            << device->ipAddress << '\n';
     }
-    out << "]\n";
 }
 
 }  // namespace zerin::cli

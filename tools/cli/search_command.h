@@ -6,8 +6,11 @@
 #include "protocol/device_record.h"
 #include "protocol/reporter.h"
 #include "protocol/socket_layer.h"
+#include "tools/cli/command.h"
 
 namespace zerin::cli {
+
+const Command& SearchCommand();
 
 // Runs a search and returns the devices in the order their answers arrived.
 DeviceArray FindDevices(SocketLayer& sockets, Reporter& reporter);

@@ -1,0 +1,22 @@
+// `zerin-cli show DEVICE [--json]`: runs the detail queries of a device and prints what the
+// main window shows of it, its share names and its USB rows.
+#pragma once
+
+#include <ostream>
+
+#include "protocol/device_details.h"
+#include "protocol/device_record.h"
+#include "tools/cli/command.h"
+
+namespace zerin::cli {
+
+const Command& ShowCommand();
+
+// One "label: value" line per detail text, in the main window's order, then one line per share
+// name and one tab-separated line per USB row under the USB list view's headings.
+void PrintDetails(const DeviceRecord& record, const DeviceDetails& details, std::ostream& out);
+
+// One JSON object: the record's fields by their names, the share names and the USB rows.
+void PrintDetailsJson(const DeviceRecord& record, const DeviceDetails& details, std::ostream& out);
+
+}  // namespace zerin::cli

@@ -1,0 +1,29 @@
+// The value formats of the command line: numbers, dates, times and dotted IPv4 addresses.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace zerin::cli {
+
+struct Date {
+    int year, month, day;
+};
+
+struct TimeOfDay {
+    int hour, minute, second;
+};
+
+// Decimal digits only, within [min, max].
+std::optional<int> ParseNumber(std::string_view text, int min, int max);
+
+// YYYY-MM-DD, or YYYYMMDD as devices report it.
+std::optional<Date> ParseDate(std::string_view text);
+
+// HH:MM:SS, or HHMMSS as devices report it.
+std::optional<TimeOfDay> ParseTime(std::string_view text);
+
+// Four numbers from 0 to 255 of one to three digits, separated by dots.
+bool IsDottedQuad(std::string_view text);
+
+}  // namespace zerin::cli
