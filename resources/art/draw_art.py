@@ -32,8 +32,7 @@ def cube_faces(size):
     outline is the size x size square: a 2:1 diamond on top of two sides."""
     half, rise = size / 2, size / 4
     centre, bottom = (half, 2 * rise), (half, size)
-    left_up, right_up = (0, rise), (size, rise)
-    left_down, right_down = (0, 3 * rise), (size, 3 * rise)
+    left_up, right_up, left_down = (0, rise), (size, rise), (0, 3 * rise)
     return {
         "top": ((half, 0), right_up, left_up),
         "left": (left_up, centre, left_down),
@@ -138,9 +137,21 @@ def swirl_layer(size, centre, scale):
     return alpha.resize(size, Image.Resampling.BOX)
 
 
+def draw_tile(draw, x, y, side, opacity):
+    """A glass tile: lighter at its top, with a bright upper rim and a faint dark lower one."""
+    for row in range(side):
+        shade = round(opacity * (78 - 34 * row / side))
+        draw.line((x, y + row, x + side - 1, y + row), fill=(255, 255, 255, shade))
+    draw.line((x, y, x + side - 1, y), fill=(255, 255, 255, round(150 * opacity)))
+    draw.line((x, y, x, y + side - 1), fill=(255, 255, 255, round(110 * opacity)))
+    last = side - 1
+    draw.line((x + 1, y + last, x + last, y + last), fill=(0, 0, 0, round(40 * opacity)))
+    draw.line((x + last, y + 1, x + last, y + last), fill=(0, 0, 0, round(30 * opacity)))
+
+
 def tile_layer(size, top, scale, seed, strength=1.0):
-    """Translucent glass tiles in columns from the right edge, thinning out to the left: each
-    tile lighter at its top, with a bright upper rim and a faint dark lower one."""
+    """Translucent glass tiles in columns from the right edge, thinning out to the left and
+    fading away above the bottom edge, where a window has its row of buttons."""
     width, height = size
     layer = Image.new("RGBA", size, (0, 0, 0, 0))
     draw = ImageDraw.Draw(layer)
@@ -151,18 +162,10 @@ def tile_layer(size, top, scale, seed, strength=1.0):
         x = width - round(10 * scale) - (column + 1) * pitch + (pitch - side)
         fade = (1 - column / columns) ** 1.3
         for y in range(top + round(12 * scale), height - side, pitch):
-            if rng.random() > 0.3 + 0.6 * fade:
+            lower_fade = min(1.0, (height - y - side) / (0.16 * height))
+            if rng.random() > 0.3 + 0.6 * fade or lower_fade < 0.1:
                 continue
-            opacity = strength * fade * rng.uniform(0.4, 1.0)
-            for row in range(side):
-                shade = round(opacity * (78 - 34 * row / side))
-                draw.line((x, y + row, x + side - 1, y + row), fill=(255, 255, 255, shade))
-            draw.line((x, y, x + side - 1, y), fill=(255, 255, 255, round(150 * opacity)))
-            draw.line((x, y, x, y + side - 1), fill=(255, 255, 255, round(110 * opacity)))
-            draw.line((x + 1, y + side - 1, x + side - 1, y + side - 1),
-                      fill=(0, 0, 0, round(40 * opacity)))
-            draw.line((x + side - 1, y + 1, x + side - 1, y + side - 1),
-                      fill=(0, 0, 0, round(30 * opacity)))
+            draw_tile(draw, x, y, side, strength * fade * lower_fade * rng.uniform(0.4, 1.0))
     return layer
 
 
@@ -179,20 +182,26 @@ def banner(width, scale):
     """The grey gradient banner with the cube logo and the title, above its dark bar."""
     height, bar = round(104 * scale), round(11 * scale)
     image = vertical_gradient((width, height), (132, 132, 132), (84, 84, 84)).convert("RGBA")
-    sheen = vertical_gradient((width, height // 2), (255, 255, 255), (255, 255, 255)).convert("RGBA")
+    sheen = Image.new("RGBA", (width, height // 2), (255, 255, 255, 255))
     sheen.putalpha(vertical_gradient((width, height // 2), (46,) * 3, (6,) * 3).convert("L"))
     image.alpha_composite(sheen)
     image.alpha_composite(tile_layer((width, height), -round(6 * scale), scale * 0.8, 3, 0.5))
     logo_size = round(70 * scale)
-    logo = cube(logo_size, 3, 0.05, 6)
-    shadow = Image.new("RGBA", logo.size, (0, 0, 0, 0))
-    shadow.putalpha(logo.getchannel("A").point(lambda a: a * 0.45))
-    shadow = shadow.filter(ImageFilter.GaussianBlur(3 * scale))
     logo_x, logo_y = round(28 * scale), (height - logo_size) // 2
-    image.alpha_composite(shadow, (logo_x + round(3 * scale), logo_y + round(4 * scale)))
-    image.alpha_composite(logo, (logo_x, logo_y))
+    place_logo(image, cube(logo_size, 3, 0.05, 6), logo_x, logo_y, scale)
     draw_title(image, logo_x + logo_size + round(24 * scale), height, scale)
     return image, height, bar
+
+
+def place_logo(image, logo, x, y, scale):
+    """The logo at (x, y) over its soft drop shadow."""
+    margin = round(10 * scale)
+    shadow = Image.new("RGBA", (logo.width + 2 * margin, logo.height + 2 * margin), (0, 0, 0, 0))
+    shade = logo.getchannel("A").point(lambda a: a * 0.45)
+    shadow.paste((0, 0, 0, 255), (margin, margin), mask=shade)
+    shadow = shadow.filter(ImageFilter.GaussianBlur(3 * scale))
+    image.alpha_composite(shadow, (x - margin + round(3 * scale), y - margin + round(4 * scale)))
+    image.alpha_composite(logo, (x, y))
 
 
 def draw_title(image, x, height, scale):
@@ -200,7 +209,8 @@ def draw_title(image, x, height, scale):
     ascent, descent = font.getmetrics()
     y = (height - ascent - descent) // 2 + round(2 * scale)
     shadow = Image.new("RGBA", image.size, (0, 0, 0, 0))
-    ImageDraw.Draw(shadow).text((x + 2 * scale, y + 2 * scale), TITLE, font=font, fill=(0, 0, 0, 150))
+    offset = 2 * scale
+    ImageDraw.Draw(shadow).text((x + offset, y + offset), TITLE, font=font, fill=(0, 0, 0, 150))
     image.alpha_composite(shadow.filter(ImageFilter.GaussianBlur(1.6 * scale)))
     ImageDraw.Draw(image).text((x, y), TITLE, font=font, fill=(255, 255, 255, 255))
 
@@ -232,15 +242,23 @@ def plain_skin(size):
 
 
 def side_panel(size):
-    """Flat grey with a faint bevel: the wizard's side picture."""
+    """The wizard's side picture: flat grey with a faint bevel, the cube logo near the top and a
+    few faint tiles in the lower right corner."""
     width, height = size
-    image = Image.new("RGB", size, FIELD_GREY)
+    image = Image.new("RGBA", size, FIELD_GREY + (255,))
+    place_logo(image, cube(64, 3, 0.05, 6), (width - 64) // 2, 36, 1.0)
+    tiles = Image.new("RGBA", size, (0, 0, 0, 0))
+    draw = ImageDraw.Draw(tiles)
+    for column, row, opacity in ((0, 0, 0.5), (0, 1, 0.8), (1, 1, 0.45), (0, 2, 0.6),
+                                 (1, 2, 0.9), (2, 2, 0.35)):
+        draw_tile(draw, width - 36 - 29 * column, height - 96 + 29 * row, 24, opacity)
+    image.alpha_composite(tiles)
     draw = ImageDraw.Draw(image)
     draw.line((0, 0, width - 1, 0), fill=(198, 198, 198))
     draw.line((0, 0, 0, height - 1), fill=(198, 198, 198))
     draw.line((0, height - 1, width - 1, height - 1), fill=(168, 168, 168))
     draw.line((width - 1, 0, width - 1, height - 1), fill=(168, 168, 168))
-    return image
+    return image.convert("RGB")
 
 
 def light_panel(size):
@@ -273,7 +291,8 @@ def palette_for(image, mask, colours):
     if len(unique) >= colours:
         strip = Image.new("RGB", (len(opaque), 1))
         strip.putdata(opaque)
-        reduced = strip.quantize(colours - 1, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+        reduced = strip.quantize(colours - 1, method=Image.Quantize.MEDIANCUT,
+                                 dither=Image.Dither.NONE)
         flat = reduced.getpalette()[:3 * (colours - 1)]
         unique = [tuple(flat[i:i + 3]) for i in range(0, len(flat), 3)]
     return [(0, 0, 0)] + unique + [(0, 0, 0)] * (colours - 1 - len(unique))
