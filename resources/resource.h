@@ -8,8 +8,6 @@
 
 // Resource type of the combo-box lists that a dialog adds to its combo boxes when it is created.
 #define RT_DLGINIT_ID 240
-// Message code of each record in those lists: add a string to a combo box.
-#define DLGINIT_ADD_STRING 0x0403
 
 // Dialog templates.
 #define IDD_ABOUT 100
