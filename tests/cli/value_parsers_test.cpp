@@ -13,8 +13,8 @@ TEST(ValueParsersTest, DatesWithOrWithoutDashes) {
     EXPECT_EQ(dashed->month, 3);
     EXPECT_EQ(dashed->day, 5);
     EXPECT_TRUE(ParseDate("20240115"));
-    for (const char* bad : {"", "2010-3-05", "2010-13-01", "2010-00-10", "2010-01-32", "20100305x",
-                            "2010/03/05", "+010-03-05", "2010-03-05-01"}) {
+    for (const char* bad : {"", "2024", "2010-3-05", "2010-13-01", "2010-00-10", "2010-01-32",
+                            "20100305x", "2010/03/05", "+010-03-05", "2010-03-05-01"}) {
         EXPECT_FALSE(ParseDate(bad)) << bad;
     }
 }
@@ -26,7 +26,7 @@ TEST(ValueParsersTest, TimesWithOrWithoutColons) {
     EXPECT_EQ(time->minute, 8);
     EXPECT_EQ(time->second, 9);
     EXPECT_TRUE(ParseTime("235959"));
-    for (const char* bad : {"", "24:00:00", "12:60:00", "7:08:09", "070809 ", "12:00"}) {
+    for (const char* bad : {"", "12", "24:00:00", "12:60:00", "7:08:09", "070809 ", "12:00"}) {
         EXPECT_FALSE(ParseTime(bad)) << bad;
     }
 }

@@ -6,17 +6,13 @@
 #include "platform/platform_socket_layer.h"
 #include "protocol/device_details.h"
 #include "protocol/device_search.h"
+#include "tests/support/recording_reporter.h"
 
 namespace zerin {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-struct CollectingReporter : Reporter {
-    std::vector<std::string> messages;
-    void Report(const std::string& message) override { messages.push_back(message); }
-};
 
 std::vector<std::string> ShareNames(const DeviceRecord& record) {
     std::vector<std::string> names;
@@ -44,7 +40,7 @@ class DetailsIntegrationTest : public ::testing::Test {
     }
 
     PlatformSocketLayer sockets;
-    CollectingReporter reporter;
+    testing::RecordingReporter reporter;
     std::unique_ptr<DeviceRecord> record;
 };
 

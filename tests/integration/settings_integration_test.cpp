@@ -10,17 +10,13 @@
 #include "protocol/device_search.h"
 #include "protocol/device_settings_update.h"
 #include "protocol/network_settings_update.h"
+#include "tests/support/recording_reporter.h"
 
 namespace zerin {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-struct CollectingReporter : Reporter {
-    std::vector<std::string> messages;
-    void Report(const std::string& message) override { messages.push_back(message); }
-};
 
 class SettingsIntegrationTest : public ::testing::Test {
   protected:
@@ -32,7 +28,7 @@ class SettingsIntegrationTest : public ::testing::Test {
     void ReadBack() { ASSERT_TRUE(QueryDeviceDetails(sockets, reporter, *record).opened); }
 
     PlatformSocketLayer sockets;
-    CollectingReporter reporter;
+    testing::RecordingReporter reporter;
     std::unique_ptr<DeviceRecord> record;
 };
 

@@ -2,8 +2,7 @@
 #include "tools/cli/set_device_command.h"
 
 #include "protocol/description_rule.h"
-#include "protocol/device_details.h"
-#include "tools/cli/device_lookup.h"
+#include "tools/cli/settings_command.h"
 #include "tools/cli/value_parsers.h"
 
 namespace zerin::cli {
@@ -43,27 +42,20 @@ std::optional<std::string> Description(const DeviceRecord& record, const Argumen
     return description;
 }
 
-int RunSetDevice(const Arguments& arguments, CommandContext& context) {
-    auto record = LookUpDevice(context, arguments.positional[0]);
-    if (!record) {
-        return kExitUsage;
-    }
-    if (!QueryDeviceDetails(context.sockets, context.reporter, *record).opened) {
-        return kExitFailure;
-    }
-    std::string error;
-    const auto settings = DeviceSettingsFrom(*record, arguments, error);
-    if (!settings) {
-        context.err << "zerin-cli: " << error << '\n';
-        return kExitUsage;
-    }
-    const SettingsUpdateResult result = SetDeviceInfo(context.sockets, context.reporter,
-                                                      record->macAddress, record->name, *settings);
+int SendDeviceSettings(CommandContext& context, const DeviceRecord& record,
+                       const DeviceSettings& settings) {
+    const SettingsUpdateResult result =
+        SetDeviceInfo(context.sockets, context.reporter, record.macAddress, record.name, settings);
     if (result.code != 0) {
         return kExitFailure;
     }
     context.out << "sent; " << DescribeReply(result.reply, CMD_SET_DEVICE_INFO) << '\n';
     return kExitSuccess;
+}
+
+int RunSetDevice(const Arguments& arguments, CommandContext& context) {
+    return RunSettingsCommand<DeviceSettings>(arguments, context, DeviceSettingsFrom,
+                                              SendDeviceSettings);
 }
 
 }  // namespace

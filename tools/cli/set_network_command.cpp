@@ -1,8 +1,7 @@
 // The set-network command.
 #include "tools/cli/set_network_command.h"
 
-#include "protocol/device_details.h"
-#include "tools/cli/device_lookup.h"
+#include "tools/cli/settings_command.h"
 #include "tools/cli/value_parsers.h"
 
 namespace zerin::cli {
@@ -12,22 +11,10 @@ namespace {
 // The address options, in the order of the request's fields.
 constexpr const char* kAddressOptions[] = {"--ip", "--mask", "--gateway", "--dns1", "--dns2"};
 
-int RunSetNetwork(const Arguments& arguments, CommandContext& context) {
-    auto record = LookUpDevice(context, arguments.positional[0]);
-    if (!record) {
-        return kExitUsage;
-    }
-    if (!QueryDeviceDetails(context.sockets, context.reporter, *record).opened) {
-        return kExitFailure;
-    }
-    std::string error;
-    const auto settings = NetworkSettingsFrom(*record, arguments, error);
-    if (!settings) {
-        context.err << "zerin-cli: " << error << '\n';
-        return kExitUsage;
-    }
+int SendNetworkSettings(CommandContext& context, const DeviceRecord& record,
+                        const NetworkSettings& settings) {
     const SettingsUpdateResult result =
-        SetNetworkInfo(context.sockets, context.reporter, record->macAddress, *settings);
+        SetNetworkInfo(context.sockets, context.reporter, record.macAddress, settings);
     if (result.code != 0) {
         return kExitFailure;
     }
@@ -36,6 +23,11 @@ int RunSetNetwork(const Arguments& arguments, CommandContext& context) {
     context.out << (refused ? "refused; " : "sent; ")
                 << DescribeReply(result.reply, CMD_SET_NETWORK_INFO) << '\n';
     return refused ? kExitFailure : kExitSuccess;
+}
+
+int RunSetNetwork(const Arguments& arguments, CommandContext& context) {
+    return RunSettingsCommand<NetworkSettings>(arguments, context, NetworkSettingsFrom,
+                                               SendNetworkSettings);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "tools/cli/value_parsers.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <vector>
 
@@ -21,19 +22,33 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
-// Three fields of the given widths, either separated by the separator or written together.
-std::optional<std::vector<std::string_view>> SplitFields(std::string_view text, char separator,
-                                                         const size_t (&widths)[3]) {
+// One number of a date or a time: its digits and its range.
+struct Field {
+    size_t width;
+    int min, max;
+};
+
+// Three numbers of the given fields, either separated by the separator or written together.
+std::optional<std::array<int, 3>> ParseFields(std::string_view text, char separator,
+                                              const Field (&fields)[3]) {
     std::vector<std::string_view> parts = Split(text, separator);
-    if (parts.size() == 1 && text.size() == widths[0] + widths[1] + widths[2]) {
-        parts = {text.substr(0, widths[0]), text.substr(widths[0], widths[1]),
-                 text.substr(widths[0] + widths[1])};
+    const size_t together = fields[0].width + fields[1].width + fields[2].width;
+    if (parts.size() == 1 && text.size() == together) {
+        parts = {text.substr(0, fields[0].width), text.substr(fields[0].width, fields[1].width),
+                 text.substr(fields[0].width + fields[1].width)};
     }
-    if (parts.size() != 3 || parts[0].size() != widths[0] || parts[1].size() != widths[1] ||
-        parts[2].size() != widths[2]) {
+    if (parts.size() != 3) {
         return std::nullopt;
     }
-    return parts;
+    std::array<int, 3> numbers{};
+    for (size_t i = 0; i < 3; ++i) {
+        const auto number = ParseNumber(parts[i], fields[i].min, fields[i].max);
+        if (parts[i].size() != fields[i].width || !number) {
+            return std::nullopt;
+        }
+        numbers[i] = *number;
+    }
+    return numbers;
 }
 
 }  // namespace
@@ -52,31 +67,19 @@ std::optional<int> ParseNumber(std::string_view text, int min, int max) {
 }
 
 std::optional<Date> ParseDate(std::string_view text) {
-    const auto parts = SplitFields(text, '-', {4, 2, 2});
-    if (!parts) {
+    const auto numbers = ParseFields(text, '-', {{4, 0, 9999}, {2, 1, 12}, {2, 1, 31}});
+    if (!numbers) {
         return std::nullopt;
     }
-    const auto year = ParseNumber((*parts)[0], 0, 9999);
-    const auto month = ParseNumber((*parts)[1], 1, 12);
-    const auto day = ParseNumber((*parts)[2], 1, 31);
-    if (!year || !month || !day) {
-        return std::nullopt;
-    }
-    return Date{*year, *month, *day};
+    return Date{(*numbers)[0], (*numbers)[1], (*numbers)[2]};
 }
 
 std::optional<TimeOfDay> ParseTime(std::string_view text) {
-    const auto parts = SplitFields(text, ':', {2, 2, 2});
-    if (!parts) {
+    const auto numbers = ParseFields(text, ':', {{2, 0, 23}, {2, 0, 59}, {2, 0, 59}});
+    if (!numbers) {
         return std::nullopt;
     }
-    const auto hour = ParseNumber((*parts)[0], 0, 23);
-    const auto minute = ParseNumber((*parts)[1], 0, 59);
-    const auto second = ParseNumber((*parts)[2], 0, 59);
-    if (!hour || !minute || !second) {
-        return std::nullopt;
-    }
-    return TimeOfDay{*hour, *minute, *second};
+    return TimeOfDay{(*numbers)[0], (*numbers)[1], (*numbers)[2]};
 }
 
 bool IsDottedQuad(std::string_view text) {
