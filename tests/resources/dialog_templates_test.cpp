@@ -16,7 +16,7 @@
 namespace zerin::test {
 namespace {
 
-// A style, extended style or stored id, printed in hexadecimal when a check fails.
+// A style or extended style, printed in hexadecimal when a check fails.
 struct Bits {
     uint32_t value;
     bool operator==(const Bits& other) const { return value == other.value; }

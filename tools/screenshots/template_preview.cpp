@@ -16,7 +16,7 @@ enum class ColourRule { kSystem, kAnonymousControls, kStatics };
 
 struct Skin {
     int templateId;
-    int bitmapId;  // 0: the window keeps the system's painting
+    int bitmapId;  // 0: the system's painting
     bool stretched;
     ColourRule colours;
 };
@@ -29,8 +29,10 @@ const Skin kSkins[] = {
     {IDD_DEVICE_SETTINGS_PAGE, IDB_SKIN_PAGE, false, ColourRule::kStatics},
     {IDD_NETWORK_SETTINGS_PAGE, IDB_SKIN_PAGE, false, ColourRule::kStatics},
     {IDD_CLOSING_PAGE, IDB_SKIN_PAGE, false, ColourRule::kStatics},
-    {IDD_ABOUT, 0, false, ColourRule::kSystem},
 };
+
+// The About box, and any window before its initialisation has named its template.
+const Skin kSystemPainting = {0, 0, false, ColourRule::kSystem};
 
 struct Preview {
     const char* file;
@@ -56,7 +58,7 @@ const Skin& SkinOf(HWND window) {
             return skin;
         }
     }
-    return kSkins[sizeof kSkins / sizeof kSkins[0] - 1];
+    return kSystemPainting;
 }
 
 // The skin bitmap over the client area: stretched to fill it, or at its own size at the top left.
