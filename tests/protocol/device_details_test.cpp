@@ -223,15 +223,6 @@ TEST_F(DeviceDetailsTest, UnansweredRequestsWaitTheirLimitEachAndTheRunGoesOn) {
     EXPECT_THAT(reporter.messages, IsEmpty());
 }
 
-TEST_F(DeviceDetailsTest, EachRequestCountsItsOwnWaitsFromZero) {
-    // Device information answered after 150 waits, the rest unanswered.
-    sockets.DeliverAt(151, DeviceInfoReply());
-    Query();
-    EXPECT_STREQ(record.description, "Office storage");
-    EXPECT_EQ(sockets.receiveAttempts, 151 + 3 * 201);
-    EXPECT_EQ(sockets.waits.size(), 150u + 3 * 200);
-}
-
 TEST_F(DeviceDetailsTest, AStrayDatagramEndsTheWaitWithNothingTaken) {
     FakeDevice device(3);
     // The device information request is answered by a late USB reply, which ends its wait;
@@ -351,27 +342,29 @@ TEST_F(DeviceDetailsTest, RepliesTooShortForTheirFieldsAreNotTaken) {
 }
 
 TEST_F(DeviceDetailsTest, EntryCountsAreClampedToTheEntriesTheDatagramHolds) {
-    FakeDevice device(3);
-    device.overrides[CMD_GET_SHARE_LIST] = SharePageReply(0, Names(0, 2), 200);
-    device.overrides[CMD_GET_USB_INFO] = UsbInfoReply({{"a", "1", "FAT", 1, 1}}, 255);
-    Answer(device);
-    const DeviceDetails details = Query();
-    EXPECT_THAT(ShareNames(), ElementsAre("share0", "share1"));
-    EXPECT_EQ(details.usbRows.size(), 1u);
-}
-
-TEST_F(DeviceDetailsTest, FullBuffersHoldAtMost28NamesAnd14UsbEntries) {
-    FakeDevice device(3);
-    Bytes page = SharePageReply(0, Names(0, 28), 255);
-    Bytes usb = UsbInfoReply(std::vector<Usb>(14, {"u", "d", "f", 1, 2}), 255);
-    page.resize(1100, 'x');  // longer than the receive buffer: the rest is cut off
-    usb.resize(1100, 'x');
-    device.overrides[CMD_GET_SHARE_LIST] = page;
-    device.overrides[CMD_GET_USB_INFO] = usb;
-    Answer(device);
-    const DeviceDetails details = Query();
-    EXPECT_EQ(record.shareList->size(), 28u);
-    EXPECT_EQ(details.usbRows.size(), 14u);
+    Bytes fullPage = SharePageReply(0, Names(0, 28), 255);
+    Bytes fullUsb = UsbInfoReply(std::vector<Usb>(14, {"u", "d", "f", 1, 2}), 255);
+    fullPage.resize(1100, 'x');  // longer than the receive buffer: the rest is cut off
+    fullUsb.resize(1100, 'x');
+    struct Case {
+        const char* what;
+        Bytes page, usb;
+        size_t names, rows;
+    };
+    const Case cases[] = {
+        {"counts above the entries sent", SharePageReply(0, Names(0, 2), 200),
+         UsbInfoReply({{"a", "1", "FAT", 1, 1}}, 255), 2, 1},
+        {"full receive buffers", fullPage, fullUsb, 28, 14},
+    };
+    for (const Case& c : cases) {
+        FakeDevice device(3);
+        device.overrides[CMD_GET_SHARE_LIST] = c.page;
+        device.overrides[CMD_GET_USB_INFO] = c.usb;
+        Answer(device);
+        const DeviceDetails details = Query();
+        EXPECT_EQ(record.shareList->size(), c.names) << c.what;
+        EXPECT_EQ(details.usbRows.size(), c.rows) << c.what;
+    }
 }
 
 TEST_F(DeviceDetailsTest, NetworkFailuresReportAndLeaveTheRecordUnchanged) {
