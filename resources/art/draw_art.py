@@ -111,22 +111,26 @@ def vertical_gradient(size, top, bottom):
     return column.resize((width, height))
 
 
+def spiral_arm(centre, scale, phase, steps, factor):
+    """Points of one arm of a flattened logarithmic spiral, in a factor times larger picture."""
+    points = []
+    for step in range(steps):
+        angle = step * 0.028
+        radius = 14 * scale * math.exp(0.30 * angle)
+        points.append((factor * (centre[0] + radius * math.cos(angle + phase)),
+                       factor * (centre[1] + 0.56 * radius * math.sin(angle + phase))))
+    return points
+
+
 def swirl_layer(size, centre, scale):
     """Alpha of a faint swirl: a few long spiral arms winding out of a centre, each a soft band
     with a finer line inside, fading in at the centre and out at its far end."""
     width, height = size
-    factor = 2
+    factor, steps = 2, 400
     alpha = Image.new("L", (width * factor, height * factor), 0)
     draw = ImageDraw.Draw(alpha)
-    steps = 400
     for arm in range(3):
-        phase = arm * 2 * math.pi / 3
-        points = []
-        for step in range(steps):
-            angle = step * 0.028
-            radius = 14 * scale * math.exp(0.30 * angle)
-            points.append((factor * (centre[0] + radius * math.cos(angle + phase)),
-                           factor * (centre[1] + 0.56 * radius * math.sin(angle + phase))))
+        points = spiral_arm(centre, scale, arm * 2 * math.pi / 3, steps, factor)
         for step in range(1, steps):
             t = step / steps
             fade = math.sin(math.pi * t) ** 1.5
