@@ -1,0 +1,14 @@
+// Zerin.exe's entry point: the real platform services and the application object.
+#include <windows.h>
+
+#include "app/zerin_app.h"
+#include "platform/winsock_socket_layer.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    zerin::WinsockSocketLayer sockets;
+    zerin::WindowsShell shell;
+    const zerin::PlatformServices platform{sockets, shell};
+    zerin::ZerinApp app(platform);
+    app.InitInstance();
+    return 0;
+}

@@ -1,0 +1,15 @@
+// The seams at the platform's edge that the windows use: the real ones in the program, scripted
+// ones in tests.
+#pragma once
+
+#include "platform/shell.h"
+#include "protocol/socket_layer.h"
+
+namespace zerin {
+
+struct PlatformServices {
+    SocketLayer& sockets;
+    Shell& shell;
+};
+
+}  // namespace zerin
