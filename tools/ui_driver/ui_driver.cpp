@@ -1,0 +1,138 @@
+// ui_driver: drives Zerin's windows from another process the way a user would, for the
+// end-to-end tests and the demo. One action per run; what it reads goes to standard output.
+//
+//   ui_driver wait TITLE [SECONDS]         wait until a window with this title exists
+//   ui_driver gone TITLE [SECONDS]         wait until no window has this title
+//   ui_driver select TITLE ID INDEX        select a list box line, as a click on it does
+//   ui_driver click TITLE ID               press a button (returns at once)
+//   ui_driver text TITLE ID                print a control's text
+//   ui_driver lines TITLE ID               print a list box's lines
+//   ui_driver rows TITLE ID                print a list view's rows, columns separated by tabs
+//   ui_driver close TITLE                  close the window as its close box does
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+HWND FindTitled(const std::string& title) {
+    return FindWindowA(nullptr, title.c_str());
+}
+
+bool WaitFor(const std::string& title, bool present, int seconds) {
+    for (int tick = 0; tick < seconds * 10; ++tick) {
+        if ((FindTitled(title) != nullptr) == present) {
+            return true;
+        }
+        Sleep(100);
+    }
+    return false;
+}
+
+std::string ControlText(HWND control) {
+    char text[512] = {};
+    SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_NORMAL, 5000, nullptr);
+    return text;
+}
+
+// The list box is a Unicode window: its lines are asked for as wide text.
+void PrintLines(HWND list) {
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT line = 0; line < count; ++line) {
+        wchar_t text[256] = {};
+        SendMessageW(list, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text));
+        std::printf("%ls\n", text);
+    }
+}
+
+// List view texts live in the other process: the item record and its text buffer are placed
+// in that process's memory for the call.
+void PrintRows(HWND view) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(view, &pid);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    HWND header = reinterpret_cast<HWND>(SendMessageA(view, LVM_GETHEADER, 0, 0));
+    const int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    const LRESULT rows = SendMessageA(view, LVM_GETITEMCOUNT, 0, 0);
+    for (LRESULT row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            LVITEMA item{};
+            item.iSubItem = column;
+            item.pszText = remote + sizeof item;
+            item.cchTextMax = 256;
+            WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+            SendMessageA(view, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote));
+            char text[256] = {};
+            ReadProcessMemory(process, remote + sizeof item, text, sizeof text - 1, nullptr);
+            std::printf("%s%s", column ? "\t" : "", text);
+        }
+        std::printf("\n");
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+}
+
+void Select(HWND window, int id, int index) {
+    HWND list = GetDlgItem(window, id);
+    SendMessageA(list, LB_SETCURSEL, index, 0);
+    // The selection's handler runs its network exchange before this returns.
+    SendMessageTimeoutA(window, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 120000, nullptr);
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: ui_driver ACTION TITLE [ID [INDEX]] (see the source)\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() < 2) {
+        return Usage();
+    }
+    const std::string& action = args[0];
+    const std::string& title = args[1];
+    if (action == "wait" || action == "gone") {
+        const int seconds = args.size() > 2 ? std::atoi(args[2].c_str()) : 30;
+        return WaitFor(title, action == "wait", seconds) ? 0 : 1;
+    }
+    HWND window = FindTitled(title);
+    if (!window) {
+        std::fprintf(stderr, "ui_driver: no window titled \"%s\"\n", title.c_str());
+        return 1;
+    }
+    if (action == "close") {
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+    }
+    if (args.size() < 3) {
+        return Usage();
+    }
+    const int id = std::atoi(args[2].c_str());
+    if (action == "select" && args.size() == 4) {
+        Select(window, id, std::atoi(args[3].c_str()));
+    } else if (action == "click") {
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    } else if (action == "text") {
+        std::printf("%s\n", ControlText(GetDlgItem(window, id)).c_str());
+    } else if (action == "lines") {
+        PrintLines(GetDlgItem(window, id));
+    } else if (action == "rows") {
+        PrintRows(GetDlgItem(window, id));
+    } else {
+        return Usage();
+    }
+    return 0;
+}
