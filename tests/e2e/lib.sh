@@ -1,6 +1,7 @@
 # Shared by the end-to-end tests: Zerin.exe under Wine on a virtual display, inside the private
 # namespace, with the simulator answering and the ui_driver acting as the user.
-. "$(dirname "$0")/../integration/lib.sh"
+ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
+. "$ROOT/tests/integration/lib.sh"
 
 MAIN_TITLE="Network Setup Utility"
 URLS="$WORK/urls.txt"

@@ -2,7 +2,7 @@
 # and Wine runs with their own wineserver and prefix inside the namespace.
 set -eu
 
-ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
 NATIVE_BIN="$ROOT/build/native/bin"
 WINDOWS_BIN="$ROOT/build/windows/bin"
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/zerin-it.XXXXXX")
