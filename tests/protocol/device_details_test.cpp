@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "tests/support/packet_builder.h"
+#include "tests/support/device_replies.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_socket_layer.h"
 
@@ -17,63 +17,32 @@ using testing::Bytes;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::PacketBuilder;
+using testing::ShareCountReply;
+using testing::SharePageReply;
+using testing::Usb;
+using testing::UsbInfoReply;
 
 const MacAddress kMac{0x02, 0x5a, 0x00, 0x00, 0x00, 0x10};
 
-PacketBuilder DeviceInfoReply(size_t length = 116) {
-    return PacketBuilder(CMD_GET_DEVICE_INFO, length)
-        .Text(12, "0101")
-        .Text(16, "0107")
-        .U8(20, 1)
-        .Text(21, "NAME-NOT-READ")
-        .Text(37, "Office storage")
-        .Text(101, "20240115")
-        .Text(109, "093005")
-        .U8(115, 56);
+// The replied device: the shared test device, with DHCP, verification and full DNS fields.
+testing::DeviceState ReportedDevice() {
+    testing::DeviceState device;
+    device.passwordFlag = 1;
+    device.ipStatus = 1;
+    device.dns1 = "198.51.100.253";
+    device.dns2 = "192.168.100.200";
+    return device;
 }
 
-PacketBuilder NetworkInfoReply(size_t length = 88) {
-    return PacketBuilder(CMD_GET_NETWORK_INFO, length)
-        .U8(12, 1)
-        .Text(13, "198.51.100.10")
-        .Text(28, "255.255.255.0")
-        .Text(43, "198.51.100.1")
-        .Text(58, "198.51.100.253")
-        .Text(73, "192.168.100.200");
-}
-
-PacketBuilder ShareCountReply(int16_t count, size_t length = 14) {
-    return PacketBuilder(CMD_GET_SHARE_COUNT, length).U16(12, static_cast<uint16_t>(count));
-}
-
-// A page reply with `names` entries, its count byte saying `claimed` (default: all of them).
-PacketBuilder SharePageReply(uint8_t page, const std::vector<std::string>& names,
-                             int claimed = -1) {
-    PacketBuilder reply(CMD_GET_SHARE_LIST, 14 + 36 * names.size());
-    reply.U8(12, page).U8(13, static_cast<uint8_t>(claimed < 0 ? names.size() : claimed));
-    for (size_t i = 0; i < names.size(); ++i) {
-        reply.Text(14 + 36 * i, names[i]);
-    }
+Bytes DeviceInfoReply(size_t length = 116) {
+    Bytes reply = testing::DeviceInfoReply(ReportedDevice());
+    reply.resize(length);
     return reply;
 }
 
-struct Usb {
-    std::string share, id, fs;
-    uint32_t total;
-    int16_t free;
-};
-
-PacketBuilder UsbInfoReply(const std::vector<Usb>& entries, int claimed = -1) {
-    PacketBuilder reply(CMD_GET_USB_INFO, 13 + 68 * entries.size());
-    reply.U8(12, static_cast<uint8_t>(claimed < 0 ? entries.size() : claimed));
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const size_t at = 13 + 68 * i;
-        reply.Text(at, entries[i].share)
-            .Text(at + 36, entries[i].id)
-            .Text(at + 52, entries[i].fs)
-            .U32(at + 62, entries[i].total)
-            .U16(at + 66, static_cast<uint16_t>(entries[i].free));
-    }
+Bytes NetworkInfoReply(size_t length = 88) {
+    Bytes reply = testing::NetworkInfoReply(ReportedDevice());
+    reply.resize(length);
     return reply;
 }
 
@@ -110,7 +79,7 @@ struct FakeDevice {
                 return SharePageReply(request[12], Names(first, std::min(20, shareCount - first)));
             }
             default:
-                return UsbInfoReply({{"Public", "USB1_DISK1", "FAT32", 15258, 63}});
+                return UsbInfoReply(ReportedDevice().usb);
         }
     }
 };
@@ -200,12 +169,13 @@ TEST_F(DeviceDetailsTest, CopiesEveryMatchingReplyIntoTheRecordAndShowsIt) {
     EXPECT_EQ(details.texts.macAddress, "02:5a:00:00:00:10");
     EXPECT_EQ(details.texts.description, "Office storage");
     EXPECT_EQ(details.texts.ipStatus, "DHCP");
-    ASSERT_EQ(details.usbRows.size(), 1u);
+    ASSERT_EQ(details.usbRows.size(), 2u);
     EXPECT_EQ(details.usbRows[0].shareName, "Public");
     EXPECT_EQ(details.usbRows[0].deviceId, "USB1_DISK1");
     EXPECT_EQ(details.usbRows[0].fileSystem, "FAT32");
     EXPECT_EQ(details.usbRows[0].totalSize, "15258");
     EXPECT_EQ(details.usbRows[0].freeSpace, "63%");
+    EXPECT_EQ(details.usbRows[1].shareName, "Scans");
     EXPECT_THAT(reporter.messages, IsEmpty());
 }
 
@@ -233,7 +203,7 @@ TEST_F(DeviceDetailsTest, AStrayDatagramEndsTheWaitWithNothingTaken) {
     EXPECT_STREQ(record.description, "");
     EXPECT_STREQ(record.firmwareVersion, "");
     EXPECT_STREQ(record.ipAddress, "198.51.100.10");
-    EXPECT_EQ(details.usbRows.size(), 1u);
+    EXPECT_EQ(details.usbRows.size(), 2u);
     EXPECT_EQ(details.usbRows[0].shareName, "Public");
     EXPECT_EQ(sockets.receiveAttempts, 5);
 }
