@@ -1,5 +1,6 @@
 # The two commands: `make demo` and `make test`. Both install what is missing first.
-.PHONY: bootstrap build test test-native test-windows test-netns demo
+.PHONY: bootstrap build test test-native test-windows test-netns test-fuzz demo screenshots \
+        fuzz bench
 .DEFAULT_GOAL := build
 
 bootstrap:
@@ -12,7 +13,7 @@ build: bootstrap
 	cmake --build --preset windows
 
 test: build
-	$(MAKE) --no-print-directory test-native test-windows test-netns
+	$(MAKE) --no-print-directory test-native test-windows test-netns test-fuzz
 
 test-native:
 	ctest --preset native --label-exclude netns
@@ -21,8 +22,25 @@ test-windows:
 	scripts/wine-prefix build/windows/wineprefix
 	scripts/with-display ctest --preset windows
 
+# Everything that opens a real device-protocol socket: each test makes its own namespace.
 test-netns:
 	ctest --preset native --label-regex netns
 
+# The reply fuzzer over its seed corpus, each seed once.
+test-fuzz:
+	scripts/fuzz 0
+
 demo: build
 	scripts/netns-run scripts/demo
+
+# One picture per window in build/screenshots/, and the main window with devices listed.
+screenshots: build
+	scripts/screenshots
+	DISPLAY= scripts/netns-run scripts/demo
+	cp build/demo/screenshot.png build/screenshots/main_window_devices.png
+
+fuzz: bootstrap
+	scripts/fuzz
+
+bench: build
+	scripts/bench
