@@ -7,7 +7,8 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     zerin::WinsockSocketLayer sockets;
     zerin::WindowsShell shell;
-    const zerin::PlatformServices platform{sockets, shell};
+    zerin::WindowsNetworkDrives drives;
+    const zerin::PlatformServices platform{sockets, shell, drives};
     zerin::ZerinApp app(platform);
     app.InitInstance();
     return 0;

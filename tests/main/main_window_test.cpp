@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "tests/support/device_replies.h"
 #include "tests/support/dialog_watcher.h"
+#include "tests/support/scripted_network_drives.h"
 
 namespace zerin::ui {
 namespace {
@@ -118,7 +119,8 @@ class MainWindowTest : public ::testing::Test {
 
     testing::ScriptedSocketLayer sockets;
     RecordingShell shell;
-    PlatformServices platform{sockets, shell};
+    testing::ScriptedNetworkDrives drives;
+    PlatformServices platform{sockets, shell, drives};
     std::unique_ptr<ScriptedDevices> scripted;
     MainWindow window{platform};
 };
@@ -289,7 +291,7 @@ TEST_F(MainWindowTest, DoubleClickShowsAMessageAndChangesNothing) {
 TEST_F(MainWindowTest, QuitByButtonOrEnterEndsTheModalRunWithOk) {
     for (const bool byEnter : {false, true}) {
         testing::ScriptedSocketLayer layer;
-        PlatformServices services{layer, shell};
+        PlatformServices services{layer, shell, drives};
         MainWindow modal(services);
         DialogWatcher watcher([&](HWND dialog) {
             if (byEnter) {

@@ -4,20 +4,16 @@
 #include <vector>
 
 #include "protocol/device_texts.h"
-#include "ui/framework/control.h"
+#include "ui/framework/list_view.h"
 
 namespace zerin::ui {
 
-class UsbListView : public Control {
+class UsbListView : public ListView {
   public:
     // Full-row selection and the five columns.
     void SetUp() const;
-    // Deletes every row, from the last to the first.
-    void DeleteAllRows() const;
     // Appends one row per entry.
     void AddRows(const std::vector<UsbRow>& rows) const;
-
-    int RowCount() const;
 };
 
 }  // namespace zerin::ui

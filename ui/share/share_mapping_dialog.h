@@ -1,0 +1,56 @@
+// The Share Mapping dialog: connects the selected device's shares to local drive letters as
+// network connections, and removes such connections, each at once when its button is pressed.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/network_drives.h"
+#include "protocol/device_record.h"
+#include "ui/framework/control.h"
+#include "ui/framework/list_view.h"
+#include "ui/skin/skinned_dialog.h"
+
+namespace zerin::ui {
+
+class ShareMappingDialog : public SkinnedDialog {
+  public:
+    ShareMappingDialog(NetworkDrives& drives, HWND parent);
+
+    // The device whose shares are mapped; borrowed for the dialog's life and never changed.
+    void SetDevice(const DeviceRecord* device) { device_ = device; }
+
+  protected:
+    void BindControls() override;
+    const MessageMap& GetMessageMap() const override;
+    BOOL OnInitDialog() override;
+
+  private:
+    void OnClickedMap();
+    void OnClickedUnmap();
+    void OnClickedUnmapAll();
+    // Removes the row's connection and then the row; true when both went, else the user is told.
+    bool UnmapRow(int row);
+
+    // Offers every free letter and every network drive, from Z: to A:.
+    void RefreshDriveList();
+    // Lists the network drives whose remote name contains the device's address, from Z: to A:.
+    void FillMappedList();
+    // The remote name of a network drive; none when the lookup fails.
+    std::optional<std::string> RemoteNameOf(const std::string& localName);
+    // Two backslashes, the device's address, a backslash and the share.
+    std::string RemoteName(const std::string& share) const;
+
+    ListView mappedList_;
+    Control unmapAllButton_;
+    Control unmapButton_;
+    Control mapButton_;
+    Control driveBox_;
+    Control shareBox_;
+    Control passwordEdit_;
+    Control userNameEdit_;
+    const DeviceRecord* device_ = nullptr;
+    NetworkDrives& drives_;
+};
+
+}  // namespace zerin::ui
