@@ -9,9 +9,15 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/zerin-it.XXXXXX")
 DEVSIM_LOG="$WORK/devsim.log"
 DEVSIM_PID=""
 
+# Runs at exit whatever the outcome; a wineserver that already ended is not a failure.
 cleanup() {
-    [ -n "$DEVSIM_PID" ] && kill "$DEVSIM_PID" 2>/dev/null && wait "$DEVSIM_PID" 2>/dev/null
-    [ -d "$WORK/wineprefix" ] && WINEPREFIX="$WORK/wineprefix" wineserver -k 2>/dev/null
+    if [ -n "$DEVSIM_PID" ]; then
+        kill "$DEVSIM_PID" 2>/dev/null || true
+        wait "$DEVSIM_PID" 2>/dev/null || true
+    fi
+    if [ -d "$WORK/wineprefix" ]; then
+        WINEPREFIX="$WORK/wineprefix" wineserver -k 2>/dev/null || true
+    fi
     rm -rf "$WORK"
 }
 trap cleanup EXIT
