@@ -61,9 +61,8 @@ Datagram StartReply(const DeviceState& device, uint16_t command, size_t size) {
     return reply;
 }
 
-// Copies at most width characters of text to offset; the rest of the field stays zero.
 void PutText(Datagram& reply, size_t offset, size_t width, const std::string& text) {
-    std::copy_n(text.begin(), std::min(width, text.size()), reply.begin() + offset);
+    WriteTextField(reply.data() + offset, width, text);
 }
 
 void PutUsbEntry(Datagram& reply, size_t offset, const UsbEntry& entry) {
