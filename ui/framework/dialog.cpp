@@ -32,6 +32,11 @@ HWND Dialog::Create() {
                               DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
+HWND Dialog::Create(HWND parent) {
+    parent_ = parent;
+    return Create();
+}
+
 INT_PTR Dialog::DoModal() {
     modal_ = true;
     result_ = IDCANCEL;

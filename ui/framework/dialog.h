@@ -40,6 +40,8 @@ class Dialog {
     INT_PTR DoModal();
     // Creates the dialog as a modeless child of the parent given at construction.
     HWND Create();
+    // Creates the dialog as a modeless child of a parent that did not exist at construction.
+    HWND Create(HWND parent);
     // Ends the modal run with the result.
     void EndModal(INT_PTR result);
 

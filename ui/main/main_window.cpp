@@ -7,6 +7,7 @@
 #include "ui/framework/resource_string.h"
 #include "ui/main/web_access.h"
 #include "ui/skin/skin_painting.h"
+#include "ui/wizard/setup_wizard_launch.h"
 
 namespace zerin::ui {
 
@@ -25,6 +26,7 @@ const Dialog::MessageMap& MainWindow::GetMessageMap() const {
         OnCommand(BN_CLICKED, IDC_QUIT, &MainWindow::OnClickedQuit),
         OnCommand(BN_CLICKED, IDC_REFRESH_LIST, &MainWindow::RefreshDeviceList),
         OnCommand(BN_CLICKED, IDC_ACCESS_WEB, &MainWindow::OpenWebPage),
+        OnCommand(BN_CLICKED, IDC_SETUP_WIZARD, &MainWindow::OpenSetupWizard),
         OnColourRequests(&MainWindow::OnColourById),
         OnCommand(LBN_DBLCLK, IDC_DEVICE_LIST, &MainWindow::OnDoubleClickedDeviceList),
     };
@@ -176,6 +178,15 @@ void MainWindow::OpenWebPage() {
     }
 }
 
+// The list is refreshed after every wizard, finished or cancelled, so that it shows what the
+// devices now report; a cancelled verification changes nothing.
+void MainWindow::OpenSetupWizard() {
+    const DeviceRecord* record = SelectedDevice();
+    if (record && RunSetupWizard(Handle(), platform_.sockets, *record)) {
+        RefreshDeviceList();
+    }
+}
+
 bool MainWindow::PreTranslateMessage(MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) {
         return SkinnedDialog::PreTranslateMessage(message);
@@ -190,6 +201,9 @@ bool MainWindow::PreTranslateMessage(MSG& message) {
             break;
         case IDC_ACCESS_WEB:
             OpenWebPage();
+            break;
+        case IDC_SETUP_WIZARD:
+            OpenSetupWizard();
             break;
         case IDC_ABOUT:
             OpenAboutBox();

@@ -27,6 +27,7 @@ class MainWindow : public SkinnedDialog {
     void AddDevice(std::unique_ptr<DeviceRecord> record);
     void ShowDeviceDetails();
     void OpenWebPage();
+    void OpenSetupWizard();
 
   protected:
     const MessageMap& GetMessageMap() const override;
