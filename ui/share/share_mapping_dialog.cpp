@@ -26,7 +26,7 @@ bool IsFree(DWORD drivesInUse, char letter) {
 
 }  // namespace
 
-ShareMappingDialog::ShareMappingDialog(NetworkDrives& drives, HWND parent)
+ShareMappingDialog::ShareMappingDialog(HWND parent, NetworkDrives& drives)
     : SkinnedDialog(IDD_SHARE_MAPPING, parent, IDB_SKIN_SHARE_MAPPING, Scheme::kStretched),
       drives_(drives) {}
 

@@ -15,7 +15,7 @@ namespace zerin::ui {
 
 class ShareMappingDialog : public SkinnedDialog {
   public:
-    ShareMappingDialog(NetworkDrives& drives, HWND parent);
+    ShareMappingDialog(HWND parent, NetworkDrives& drives);
 
     // The device whose shares are mapped; borrowed for the dialog's life and never changed.
     void SetDevice(const DeviceRecord* device) { device_ = device; }
