@@ -14,6 +14,7 @@
 namespace zerin::ui {
 namespace {
 
+using testing::ComboItems;
 using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::EndsWith;
@@ -36,16 +37,6 @@ DeviceRecord Device(const std::string& ipAddress,
         }
     }
     return device;
-}
-
-std::vector<std::string> ComboItems(HWND box) {
-    std::vector<std::string> items;
-    for (LRESULT i = 0; i < SendMessageA(box, CB_GETCOUNT, 0, 0); ++i) {
-        std::string text(SendMessageA(box, CB_GETLBTEXTLEN, i, 0) + 1, '\0');
-        text.resize(SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data())));
-        items.push_back(text);
-    }
-    return items;
 }
 
 class ShareMappingDialogTest : public ::testing::Test {
@@ -101,7 +92,7 @@ class ShareMappingDialogTest : public ::testing::Test {
     }
 
     std::string Text(int id) { return testing::ItemText(dialog.Handle(), id); }
-    std::vector<std::string> DriveItems() { return ComboItems(dialog.Item(IDC_MAP_DRIVE)); }
+    std::vector<std::string> DriveItems() { return ComboItems(dialog.Handle(), IDC_MAP_DRIVE); }
     Rows MappedRows() {
         Rows rows;
         for (int row = 0; row < mappedList.RowCount(); ++row) {
@@ -163,7 +154,7 @@ TEST_F(ShareMappingDialogTest, ShareBoxOffersTheReportedNamesInOrder) {
         ShareMappingDialog opened(nullptr, drives);
         opened.SetDevice(&record);
         ASSERT_NE(opened.Create(), nullptr);
-        EXPECT_EQ(ComboItems(opened.Item(IDC_MAP_SHARE)), expected)
+        EXPECT_EQ(ComboItems(opened.Handle(), IDC_MAP_SHARE), expected)
             << "shares " << (shares ? shares->size() : -1);
     }
 }

@@ -71,6 +71,17 @@ std::string ItemText(HWND dialog, int id) {
     return WindowText(GetDlgItem(dialog, id));
 }
 
+std::vector<std::string> ComboItems(HWND dialog, int id) {
+    std::vector<std::string> items;
+    HWND box = GetDlgItem(dialog, id);
+    for (LRESULT i = 0; i < SendMessageA(box, CB_GETCOUNT, 0, 0); ++i) {
+        std::string text(SendMessageA(box, CB_GETLBTEXTLEN, i, 0) + 1, '\0');
+        text.resize(SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data())));
+        items.push_back(text);
+    }
+    return items;
+}
+
 void PumpMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -42,6 +42,8 @@ class MessageBoxCatcher {
 // The text of a window, as UTF-8.
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
+// The item texts of a combo box, in order.
+std::vector<std::string> ComboItems(HWND dialog, int id);
 
 // Handles every message waiting on this thread's queue.
 void PumpMessages();

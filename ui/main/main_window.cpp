@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "ui/framework/resource_string.h"
 #include "ui/main/web_access.h"
+#include "ui/share/share_mapping_launch.h"
 #include "ui/skin/skin_painting.h"
 #include "ui/wizard/setup_wizard_launch.h"
 
@@ -27,6 +28,7 @@ const Dialog::MessageMap& MainWindow::GetMessageMap() const {
         OnCommand(BN_CLICKED, IDC_REFRESH_LIST, &MainWindow::RefreshDeviceList),
         OnCommand(BN_CLICKED, IDC_ACCESS_WEB, &MainWindow::OpenWebPage),
         OnCommand(BN_CLICKED, IDC_SETUP_WIZARD, &MainWindow::OpenSetupWizard),
+        OnCommand(BN_CLICKED, IDC_SHARE_MAPPING, &MainWindow::OpenShareMapping),
         OnColourRequests(&MainWindow::OnColourById),
         OnCommand(LBN_DBLCLK, IDC_DEVICE_LIST, &MainWindow::OnDoubleClickedDeviceList),
     };
@@ -184,6 +186,13 @@ void MainWindow::OpenSetupWizard() {
     const DeviceRecord* record = SelectedDevice();
     if (record && RunSetupWizard(Handle(), platform_.sockets, *record)) {
         RefreshDeviceList();
+    }
+}
+
+// The device list is not refreshed afterwards: mapping changes nothing on the device.
+void MainWindow::OpenShareMapping() {
+    if (const DeviceRecord* record = SelectedDevice()) {
+        RunShareMapping(Handle(), platform_.sockets, platform_.drives, *record);
     }
 }
 

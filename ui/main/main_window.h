@@ -28,6 +28,7 @@ class MainWindow : public SkinnedDialog {
     void ShowDeviceDetails();
     void OpenWebPage();
     void OpenSetupWizard();
+    void OpenShareMapping();
 
   protected:
     const MessageMap& GetMessageMap() const override;

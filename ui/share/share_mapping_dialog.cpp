@@ -27,7 +27,7 @@ bool IsFree(DWORD drivesInUse, char letter) {
 }  // namespace
 
 ShareMappingDialog::ShareMappingDialog(HWND parent, NetworkDrives& drives)
-    : SkinnedDialog(IDD_SHARE_MAPPING, parent, IDB_SKIN_SHARE_MAPPING, Scheme::kStretched),
+    : DeviceDialog(IDD_SHARE_MAPPING, parent, IDB_SKIN_SHARE_MAPPING, Scheme::kStretched),
       drives_(drives) {}
 
 void ShareMappingDialog::BindControls() {
@@ -58,8 +58,8 @@ BOOL ShareMappingDialog::OnInitDialog() {
     // Whatever share is typed, the remote name stays within its limit.
     shareBox_.Send(CB_LIMITTEXT, kRemoteNameLimit - RemoteName("").size());
     mappedList_.SetUpColumns({{"Share name", 240}, {"Location", 208}});
-    if (device_->shareList) {
-        for (const ShareNameEntry& share : *device_->shareList) {
+    if (Device().shareList) {
+        for (const ShareNameEntry& share : *Device().shareList) {
             AddItem(shareBox_, share.Name());
         }
     }
@@ -140,7 +140,7 @@ void ShareMappingDialog::FillMappedList() {
             continue;
         }
         const std::optional<std::string> remoteName = RemoteNameOf(localName);
-        if (remoteName && remoteName->find(device_->ipAddress) != std::string::npos) {
+        if (remoteName && remoteName->find(Device().ipAddress) != std::string::npos) {
             mappedList_.AppendRow({*remoteName, localName});
         }
     }
@@ -157,7 +157,7 @@ std::optional<std::string> ShareMappingDialog::RemoteNameOf(const std::string& l
 }
 
 std::string ShareMappingDialog::RemoteName(const std::string& share) const {
-    return "\\\\" + std::string(device_->ipAddress) + "\\" + share;
+    return "\\\\" + std::string(Device().ipAddress) + "\\" + share;
 }
 
 }  // namespace zerin::ui

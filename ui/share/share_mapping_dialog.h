@@ -6,19 +6,16 @@
 #include <string>
 
 #include "platform/network_drives.h"
-#include "protocol/device_record.h"
 #include "ui/framework/control.h"
 #include "ui/framework/list_view.h"
-#include "ui/skin/skinned_dialog.h"
+#include "ui/wizard/device_dialog.h"
 
 namespace zerin::ui {
 
-class ShareMappingDialog : public SkinnedDialog {
+// Its device (SetDevice) is the one whose shares are mapped; the dialog never changes it.
+class ShareMappingDialog : public DeviceDialog {
   public:
     ShareMappingDialog(HWND parent, NetworkDrives& drives);
-
-    // The device whose shares are mapped; borrowed for the dialog's life and never changed.
-    void SetDevice(const DeviceRecord* device) { device_ = device; }
 
   protected:
     void BindControls() override;
@@ -49,7 +46,6 @@ class ShareMappingDialog : public SkinnedDialog {
     Control shareBox_;
     Control passwordEdit_;
     Control userNameEdit_;
-    const DeviceRecord* device_ = nullptr;
     NetworkDrives& drives_;
 };
 
