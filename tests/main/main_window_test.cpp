@@ -140,22 +140,9 @@ TEST_F(MainWindowTest, UsbListViewHasFullRowSelectionAndFiveColumns) {
     Open({});
     HWND view = window.Item(IDC_USB_LIST);
     EXPECT_EQ(SendMessageW(view, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0), LVS_EX_FULLROWSELECT);
-    const std::pair<const char*, int> expected[] = {{"Share Name", 110},
-                                                    {"Device Id", 70},
-                                                    {"FS Type", 70},
-                                                    {"Total Size(MB)", 100},
-                                                    {"Free Space", 90}};
-    for (int i = 0; i < 5; ++i) {
-        char heading[32] = {};
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        column.pszText = heading;
-        column.cchTextMax = sizeof heading;
-        ASSERT_TRUE(SendMessageA(view, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column)));
-        EXPECT_STREQ(heading, expected[i].first);
-        EXPECT_EQ(column.cx, expected[i].second) << heading;
-        EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT) << heading;
-    }
+    EXPECT_THAT(testing::ListViewColumns(view),
+                ElementsAre("Share Name, 110, left", "Device Id, 70, left", "FS Type, 70, left",
+                            "Total Size(MB), 100, left", "Free Space, 90, left"));
 }
 
 TEST_F(MainWindowTest, SelectionShowsTheDetailsAndUsbRowsAndEnablesTheDeviceButtons) {

@@ -125,19 +125,8 @@ TEST_F(ShareMappingDialogTest, InitialisationLimitsTheTextsAndSetsUpTheMappedLis
     EXPECT_EQ(SendMessageW(shareEdit, EM_GETLIMITTEXT, 0, 0), 63 - 16);  // "\\198.51.100.10\"
     EXPECT_EQ(SendMessageW(mappedList.Handle(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0),
               LVS_EX_FULLROWSELECT);
-    const std::pair<const char*, int> expected[] = {{"Share name", 240}, {"Location", 208}};
-    for (int i = 0; i < 2; ++i) {
-        char heading[32] = {};
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        column.pszText = heading;
-        column.cchTextMax = sizeof heading;
-        ASSERT_TRUE(SendMessageA(mappedList.Handle(), LVM_GETCOLUMNA, i,
-                                 reinterpret_cast<LPARAM>(&column)));
-        EXPECT_STREQ(heading, expected[i].first);
-        EXPECT_EQ(column.cx, expected[i].second) << heading;
-        EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT) << heading;
-    }
+    EXPECT_THAT(testing::ListViewColumns(mappedList.Handle()),
+                ElementsAre("Share name, 240, left", "Location, 208, left"));
     EXPECT_EQ(Text(IDC_MAP_SHARE), "");
     EXPECT_EQ(Text(IDC_MAP_DRIVE), "");
 }

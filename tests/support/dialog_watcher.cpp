@@ -1,6 +1,8 @@
 // Watching and answering the dialogs a test opens.
 #include "tests/support/dialog_watcher.h"
 
+#include <commctrl.h>
+
 #include "ui/framework/message_box.h"
 
 namespace zerin::testing {
@@ -80,6 +82,23 @@ std::vector<std::string> ComboItems(HWND dialog, int id) {
         items.push_back(text);
     }
     return items;
+}
+
+std::vector<std::string> ListViewColumns(HWND view) {
+    static const char* const kAlignments[] = {"left", "right", "centre"};
+    std::vector<std::string> columns;
+    for (int index = 0;; ++index) {
+        char heading[64] = {};
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        column.pszText = heading;
+        column.cchTextMax = sizeof heading;
+        if (!SendMessageA(view, LVM_GETCOLUMNA, index, reinterpret_cast<LPARAM>(&column))) {
+            return columns;
+        }
+        columns.push_back(std::string(heading) + ", " + std::to_string(column.cx) + ", " +
+                          kAlignments[column.fmt & LVCFMT_JUSTIFYMASK]);
+    }
 }
 
 void PumpMessages() {

@@ -44,6 +44,9 @@ std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
 // The item texts of a combo box, in order.
 std::vector<std::string> ComboItems(HWND dialog, int id);
+// The columns of a list view in report view, each as "heading, width, alignment", the width in
+// pixels and the alignment left, right or centre.
+std::vector<std::string> ListViewColumns(HWND view);
 
 // Handles every message waiting on this thread's queue.
 void PumpMessages();
