@@ -1,8 +1,6 @@
 // The Share Mapping dialog: its controls, message map, initialisation and the three actions.
 #include "ui/share/share_mapping_dialog.h"
 
-#include <commctrl.h>
-
 #include "resources/resource.h"
 #include "ui/framework/message_box.h"
 
@@ -70,26 +68,29 @@ BOOL ShareMappingDialog::OnInitDialog() {
 
 void ShareMappingDialog::OnClickedMap() {
     const std::string share = shareBox_.Text();
-    if (share.empty()) {
+    const std::string localName =
+        driveBox_.Text().substr(0, 2);  // a network drive item: its letter
+    if (share.empty() || localName.empty()) {
         return;
     }
-    std::string remoteName = RemoteName(share);
-    std::string localName = driveBox_.Text().substr(0, 2);  // a network drive's item: its letter
-    if (localName.empty()) {
-        return;
-    }
-    NETRESOURCEA resource{};
-    resource.dwType = RESOURCETYPE_ANY;
-    resource.lpLocalName = localName.data();
-    resource.lpRemoteName = remoteName.data();
-    if (remoteName.size() > kRemoteNameLimit ||
-        drives_.AddConnection(resource, passwordEdit_.Text().c_str(), userNameEdit_.Text().c_str(),
-                              0) != NO_ERROR) {
+    const std::string remoteName = RemoteName(share);
+    if (remoteName.size() > kRemoteNameLimit || Connect(localName, remoteName) != NO_ERROR) {
         AppMessageBox(std::string("Map failed!"));
         return;
     }
     mappedList_.AppendRow({remoteName, localName});
     RefreshDriveList();
+}
+
+DWORD ShareMappingDialog::Connect(std::string localName, std::string remoteName) {
+    NETRESOURCEA resource{};
+    resource.dwType = RESOURCETYPE_ANY;
+    resource.lpLocalName = localName.data();
+    resource.lpRemoteName = remoteName.data();
+    resource.lpProvider = nullptr;  // whichever network provider the name belongs to
+    // Not remembered for later logons. Empty credentials go as empty texts, not absent ones.
+    return drives_.AddConnection(resource, passwordEdit_.Text().c_str(),
+                                 userNameEdit_.Text().c_str(), 0);
 }
 
 void ShareMappingDialog::OnClickedUnmap() {

@@ -24,6 +24,8 @@ class ShareMappingDialog : public DeviceDialog {
 
   private:
     void OnClickedMap();
+    // Connects the drive to the remote name with the typed credentials; the platform's result.
+    DWORD Connect(std::string localName, std::string remoteName);
     void OnClickedUnmap();
     void OnClickedUnmapAll();
     // Removes the row's connection and then the row; true when both went, else the user is told.
