@@ -371,19 +371,5 @@ TEST_F(ShareMappingDialogTest, OpensWithTheFocusOnOk) {
     EXPECT_EQ(focus, IDOK);
 }
 
-TEST_F(ShareMappingDialogTest, OkAndCancelCloseWithoutTouchingTheConnections) {
-    drives.AddNetworkDrive('Z', "\\\\198.51.100.10\\Public");
-    for (const int button : {IDOK, IDCANCEL}) {
-        ShareMappingDialog modal(nullptr, drives);
-        modal.SetDevice(&device);
-        testing::DialogWatcher watcher([&](HWND opened) {
-            PostMessageW(opened, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-        });
-        EXPECT_EQ(modal.DoModal(), button);
-    }
-    EXPECT_THAT(drives.CallsOf("WNetCancelConnection2A"), IsEmpty());
-    EXPECT_THAT(drives.CallsOf("WNetAddConnection2A"), IsEmpty());
-}
-
 }  // namespace
 }  // namespace zerin::ui
