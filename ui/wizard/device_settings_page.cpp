@@ -51,7 +51,7 @@ BOOL DeviceSettingsPage::OnInitDialog() {
     descriptionEdit_.Send(EM_LIMITTEXT, kDescriptionMaxLength);
     const SYSTEMTIME range[] = {ToSystemTime(kFirstDeviceDate), ToSystemTime(kLastDeviceDate)};
     datePicker_.Send(DTM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
-    return TRUE;
+    return WizardPage::OnInitDialog();
 }
 
 void DeviceSettingsPage::Fill(const DeviceRecord& device) {

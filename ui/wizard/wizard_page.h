@@ -21,6 +21,8 @@ class WizardPage : public SkinnedDialog {
   protected:
     // The painting every page shares; pages with handlers of their own list these two as well.
     const MessageMap& GetMessageMap() const override;
+    // A page is created hidden and takes no focus: the frame keeps it.
+    BOOL OnInitDialog() override { return FALSE; }
 };
 
 }  // namespace zerin::ui
