@@ -9,33 +9,21 @@
 #include <cstdio>
 #include <memory>
 
-#include "protocol/device_details.h"
-#include "protocol/device_search.h"
 #include "resources/resource.h"
-#include "tests/support/device_replies.h"
-#include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_network_drives.h"
 #include "tools/screenshots/screen_capture.h"
+#include "tools/screenshots/simulated_device.h"
 #include "ui/share/share_mapping_dialog.h"
 
 namespace {
 
 using namespace zerin;
 
-// The simulated device's record, as the main window holds it once the device is selected.
+// The simulated device, with four shares to choose from.
 std::unique_ptr<DeviceRecord> SimulatedDevice() {
-    testing::ScriptedSocketLayer sockets;
     testing::DeviceState state;
     state.shares = {"Public", "Scans", "Photos", "Backup"};
-    testing::ScriptedDevices device(sockets, {state});
-    testing::RecordingReporter reporter;
-    std::unique_ptr<DeviceRecord> record;
-    SearchDevices(sockets, reporter,
-                  [&](std::unique_ptr<DeviceRecord> found) { record = std::move(found); });
-    if (record) {
-        QueryDeviceDetails(sockets, reporter, *record);
-    }
-    return record;
+    return screenshots::SelectedDeviceRecord(state);
 }
 
 // A local disk and a CD drive, the device's Public share mapped to Z:, a share of another
