@@ -9,6 +9,13 @@
 //   ui_driver lines TITLE ID               print a list box's lines
 //   ui_driver rows TITLE ID                print a list view's rows, columns separated by tabs
 //   ui_driver close TITLE                  close the window as its close box does
+//   ui_driver set TITLE ID TEXT            put a text into an edit, as typing it does
+//   ui_driver choose TITLE ID INDEX        choose a combo box entry, as a click on it does
+//   ui_driver address TITLE ID A.B.C.D     put an address into an IP address control
+//   ui_driver shown TITLE ID [SECONDS]     wait until the control is on a visible page
+//
+// A control is looked for in the window and then in its visible child dialogs, the wizard's
+// pages; a click goes to the control's own dialog.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -27,6 +34,29 @@ HWND FindTitled(const std::string& title) {
 bool WaitFor(const std::string& title, bool present, int seconds) {
     for (int tick = 0; tick < seconds * 10; ++tick) {
         if ((FindTitled(title) != nullptr) == present) {
+            return true;
+        }
+        Sleep(100);
+    }
+    return false;
+}
+
+HWND FindControl(HWND window, int id) {
+    if (HWND control = GetDlgItem(window, id)) {
+        return control;
+    }
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        HWND control = IsWindowVisible(child) ? GetDlgItem(child, id) : nullptr;
+        if (control) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+bool WaitForControl(HWND window, int id, int seconds) {
+    for (int tick = 0; tick < seconds * 10; ++tick) {
+        if (FindControl(window, id)) {
             return true;
         }
         Sleep(100);
@@ -89,6 +119,18 @@ void Select(HWND window, int id, int index) {
                         reinterpret_cast<LPARAM>(list), SMTO_NORMAL, 120000, nullptr);
 }
 
+void Choose(HWND box, int index) {
+    SendMessageA(box, CB_SETCURSEL, index, 0);
+    SendMessageA(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box));
+}
+
+void EnterAddress(HWND control, const std::string& dotted) {
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    std::sscanf(dotted.c_str(), "%u.%u.%u.%u", &a, &b, &c, &d);
+    SendMessageA(control, IPM_SETADDRESS, 0, MAKEIPADDRESS(a, b, c, d));
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: ui_driver ACTION TITLE [ID [INDEX]] (see the source)\n");
     return 2;
@@ -120,17 +162,32 @@ int main(int argc, char** argv) {
         return Usage();
     }
     const int id = std::atoi(args[2].c_str());
+    if (action == "shown") {
+        return WaitForControl(window, id, args.size() > 3 ? std::atoi(args[3].c_str()) : 30) ? 0
+                                                                                             : 1;
+    }
+    HWND control = FindControl(window, id);
+    if (!control) {
+        std::fprintf(stderr, "ui_driver: no control %d in \"%s\"\n", id, title.c_str());
+        return 1;
+    }
     if (action == "select" && args.size() == 4) {
         Select(window, id, std::atoi(args[3].c_str()));
     } else if (action == "click") {
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+        PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control));
     } else if (action == "text") {
-        std::printf("%s\n", ControlText(GetDlgItem(window, id)).c_str());
+        std::printf("%s\n", ControlText(control).c_str());
     } else if (action == "lines") {
-        PrintLines(GetDlgItem(window, id));
+        PrintLines(control);
     } else if (action == "rows") {
-        PrintRows(GetDlgItem(window, id));
+        PrintRows(control);
+    } else if (action == "set" && args.size() == 4) {
+        SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].c_str()));
+    } else if (action == "choose" && args.size() == 4) {
+        Choose(control, std::atoi(args[3].c_str()));
+    } else if (action == "address" && args.size() == 4) {
+        EnterAddress(control, args[3]);
     } else {
         return Usage();
     }
