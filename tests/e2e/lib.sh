@@ -14,7 +14,10 @@ record_browser_urls() {
         >/dev/null 2>&1
 }
 
+# The prefix is made first, so that the driver's first run does not make it at the same time as
+# Zerin.exe's run in the background.
 start_zerin() {
+    ready_wine_prefix
     run_wine "$WINDOWS_BIN/Zerin.exe" &
     ZERIN_PID=$!
     drive wait "$MAIN_TITLE" 60 || fail "the main window did not appear"

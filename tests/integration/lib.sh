@@ -46,13 +46,17 @@ stop_devsim() {
     DEVSIM_PID=""
 }
 
-# run_wine PROGRAM [args]: runs a Windows program in a copy of the test prefix, so this
-# namespace's wineserver is the only one that uses it.
-run_wine() {
+# Makes the copy of the test prefix that only this namespace's wineserver uses.
+ready_wine_prefix() {
     if [ ! -d "$WORK/wineprefix" ]; then
         "$ROOT/scripts/wine-prefix" "$ROOT/build/windows/wineprefix"
         cp -a "$ROOT/build/windows/wineprefix" "$WORK/wineprefix"
     fi
+}
+
+# run_wine PROGRAM [args]: runs a Windows program in the copy of the test prefix.
+run_wine() {
+    ready_wine_prefix
     ZERIN_WINEPREFIX="$WORK/wineprefix" "$ROOT/scripts/wine-run" "$@"
 }
 

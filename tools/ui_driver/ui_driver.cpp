@@ -1,7 +1,7 @@
 // ui_driver: drives Zerin's windows from another process the way a user would, for the
 // end-to-end tests and the demo. One action per run; what it reads goes to standard output.
 //
-//   ui_driver wait TITLE [SECONDS]         wait until a window with this title exists
+//   ui_driver wait TITLE [SECONDS]         wait until a window with this title is shown
 //   ui_driver gone TITLE [SECONDS]         wait until no window has this title
 //   ui_driver select TITLE ID INDEX        select a list box line, as a click on it does
 //   ui_driver click TITLE ID               press a button (returns at once)
@@ -22,6 +22,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,9 +32,16 @@ HWND FindTitled(const std::string& title) {
     return FindWindowA(nullptr, title.c_str());
 }
 
-bool WaitFor(const std::string& title, bool present, int seconds) {
+// A dialog is shown once its initialisation has finished, so its controls are filled by then.
+bool IsShown(const std::string& title) {
+    HWND window = FindTitled(title);
+    return window && IsWindowVisible(window);
+}
+
+// Checks the condition ten times a second, for at most the given time.
+bool WaitUntil(int seconds, const std::function<bool()>& condition) {
     for (int tick = 0; tick < seconds * 10; ++tick) {
-        if ((FindTitled(title) != nullptr) == present) {
+        if (condition()) {
             return true;
         }
         Sleep(100);
@@ -52,16 +60,6 @@ HWND FindControl(HWND window, int id) {
         }
     }
     return nullptr;
-}
-
-bool WaitForControl(HWND window, int id, int seconds) {
-    for (int tick = 0; tick < seconds * 10; ++tick) {
-        if (FindControl(window, id)) {
-            return true;
-        }
-        Sleep(100);
-    }
-    return false;
 }
 
 std::string ControlText(HWND control) {
@@ -147,7 +145,9 @@ int main(int argc, char** argv) {
     const std::string& title = args[1];
     if (action == "wait" || action == "gone") {
         const int seconds = args.size() > 2 ? std::atoi(args[2].c_str()) : 30;
-        return WaitFor(title, action == "wait", seconds) ? 0 : 1;
+        const bool done = action == "wait" ? WaitUntil(seconds, [&] { return IsShown(title); })
+                                           : WaitUntil(seconds, [&] { return !FindTitled(title); });
+        return done ? 0 : 1;
     }
     HWND window = FindTitled(title);
     if (!window) {
@@ -163,8 +163,8 @@ int main(int argc, char** argv) {
     }
     const int id = std::atoi(args[2].c_str());
     if (action == "shown") {
-        return WaitForControl(window, id, args.size() > 3 ? std::atoi(args[3].c_str()) : 30) ? 0
-                                                                                             : 1;
+        const int seconds = args.size() > 3 ? std::atoi(args[3].c_str()) : 30;
+        return WaitUntil(seconds, [&] { return FindControl(window, id) != nullptr; }) ? 0 : 1;
     }
     HWND control = FindControl(window, id);
     if (!control) {
