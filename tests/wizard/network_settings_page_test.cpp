@@ -57,20 +57,18 @@ void Choose(Wizard& wizard, int protocol) {
                  reinterpret_cast<LPARAM>(box));
 }
 
-TEST(NetworkSettingsPageTest, ADhcpDeviceShowsDhcpAndItsAddressesWholeInDisabledControls) {
-    Wizard wizard(DhcpDevice());
-    OnNetworkPage(wizard);
-    EXPECT_EQ(SendMessageW(wizard.PageItem(1, IDC_PROTOCOL), CB_GETCURSEL, 0, 0), 1);
-    EXPECT_THAT(Addresses(wizard), ElementsAre("192.168.100.200", "255.255.255.255",
-                                               "192.168.100.254", "198.51.100.100", "0.0.0.0"));
-    EXPECT_THAT(AddressesEnabled(wizard), Each(false));
-}
-
-TEST(NetworkSettingsPageTest, AStaticDeviceShowsStaticIpWithEnabledControls) {
-    Wizard wizard;
-    OnNetworkPage(wizard);
-    EXPECT_EQ(SendMessageW(wizard.PageItem(1, IDC_PROTOCOL), CB_GETCURSEL, 0, 0), 0);
-    EXPECT_THAT(AddressesEnabled(wizard), Each(true));
+// The addresses are shown whole, and only a static device's can be edited.
+TEST(NetworkSettingsPageTest, TheDevicesProtocolIsChosenAndItsAddressesShown) {
+    for (const uint8_t ipStatus : {1, 0}) {
+        DeviceState device = DhcpDevice();
+        device.ipStatus = ipStatus;
+        Wizard wizard(device);
+        OnNetworkPage(wizard);
+        EXPECT_EQ(SendMessageW(wizard.PageItem(1, IDC_PROTOCOL), CB_GETCURSEL, 0, 0), ipStatus);
+        EXPECT_THAT(Addresses(wizard), ElementsAre("192.168.100.200", "255.255.255.255",
+                                                   "192.168.100.254", "198.51.100.100", "0.0.0.0"));
+        EXPECT_THAT(AddressesEnabled(wizard), Each(ipStatus == 0)) << int{ipStatus};
+    }
 }
 
 TEST(NetworkSettingsPageTest, TheProtocolChoiceEnablesTheAddressesOnlyForStaticIp) {
@@ -104,15 +102,6 @@ TEST(NetworkSettingsPageTest, NextSendsTheProtocolAndTheFiveAddressesShown) {
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(Hex(requests[0]), Hex(expected));
     EXPECT_EQ(wizard.ShownPage(), 2);
-}
-
-TEST(NetworkSettingsPageTest, NoProtocolChosenSends255) {
-    Wizard wizard;
-    OnNetworkPage(wizard);
-    Choose(wizard, -1);
-    wizard.Click(IDC_WIZARD_NEXT);
-    ASSERT_EQ(wizard.Requests(CMD_SET_NETWORK_INFO).size(), 1u);
-    EXPECT_EQ(wizard.Requests(CMD_SET_NETWORK_INFO)[0].at(12), 255);
 }
 
 }  // namespace
