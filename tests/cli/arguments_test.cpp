@@ -6,12 +6,12 @@
 namespace zerin::cli {
 namespace {
 
-const std::vector<OptionSpec> kSpecs = {{"--json", false}, {"--user", true}};
+const std::vector<OptionRule> kRules = {{"--json", false}, {"--user", true}};
 
 TEST(ArgumentsTest, TakesPositionalWordsFlagsAndOptionValuesInAnyOrder) {
     std::string error;
     const auto arguments =
-        ParseArguments({"--user", "--json", "NETSTOR-1", "--json"}, kSpecs, 1, error);
+        ParseArguments({"--user", "--json", "NETSTOR-1", "--json"}, kRules, 1, error);
     ASSERT_TRUE(arguments) << error;
     EXPECT_EQ(arguments->positional, std::vector<std::string>{"NETSTOR-1"});
     EXPECT_EQ(arguments->Value("--user"), "--json");  // an option's value is the next word
@@ -32,7 +32,7 @@ TEST(ArgumentsTest, RefusesWhatTheCommandDoesNotTake) {
     };
     for (const Case& c : cases) {
         std::string error;
-        EXPECT_FALSE(ParseArguments(c.words, kSpecs, 1, error));
+        EXPECT_FALSE(ParseArguments(c.words, kRules, 1, error));
         EXPECT_EQ(error, c.error);
     }
 }

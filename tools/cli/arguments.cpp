@@ -14,7 +14,7 @@ std::optional<std::string> Arguments::Value(const std::string& name) const {
 }
 
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& words,
-                                        const std::vector<OptionSpec>& specs, size_t positionals,
+                                        const std::vector<OptionRule>& rules, size_t positionals,
                                         std::string& error) {
     Arguments arguments;
     for (size_t i = 0; i < words.size(); ++i) {
@@ -22,18 +22,18 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& words,
             arguments.positional.push_back(words[i]);
             continue;
         }
-        const auto spec = std::find_if(specs.begin(), specs.end(),
-                                       [&](const OptionSpec& s) { return words[i] == s.name; });
-        if (spec == specs.end()) {
+        const auto rule = std::find_if(rules.begin(), rules.end(),
+                                       [&](const OptionRule& s) { return words[i] == s.name; });
+        if (rule == rules.end()) {
             error = "unknown option " + words[i];
             return std::nullopt;
         }
-        if (spec->takesValue && i + 1 == words.size()) {
+        if (rule->takesValue && i + 1 == words.size()) {
             error = words[i] + " needs a value";
             return std::nullopt;
         }
         const std::string& name = words[i];
-        arguments.options[name] = spec->takesValue ? words[++i] : "";
+        arguments.options[name] = rule->takesValue ? words[++i] : "";
     }
     if (arguments.positional.size() != positionals) {
         error = "expected " + std::to_string(positionals) + " argument(s) before the options";

@@ -9,7 +9,7 @@
 
 namespace zerin::cli {
 
-struct OptionSpec {
+struct OptionRule {
     const char* name;  // with its leading "--"
     bool takesValue;
 };
@@ -25,7 +25,7 @@ struct Arguments {
 // The arguments of the words after the command's name; nothing, with the reason in error, for
 // an unknown option, an option without its value, or another count of positional words.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& words,
-                                        const std::vector<OptionSpec>& specs, size_t positionals,
+                                        const std::vector<OptionRule>& rules, size_t positionals,
                                         std::string& error);
 
 }  // namespace zerin::cli

@@ -32,7 +32,7 @@ struct Command {
     const char* name;
     const char* synopsis;  // the words after the name, for the usage text
     size_t positionals;
-    std::vector<OptionSpec> options;
+    std::vector<OptionRule> options;
     int (*run)(const Arguments& arguments, CommandContext& context);
 };
 
