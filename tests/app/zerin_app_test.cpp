@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/dialog_watcher.h"
+#include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
 #include "tests/support/scripted_socket_layer.h"
 
@@ -13,10 +14,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-struct NoShell : Shell {
-    void Execute(HWND, const char*, const char*, const char*, const char*, int) override {}
-};
 
 class ZerinAppTest : public ::testing::Test {
   protected:
@@ -34,7 +31,7 @@ class ZerinAppTest : public ::testing::Test {
     }
 
     testing::ScriptedSocketLayer sockets;
-    NoShell shell;
+    testing::RecordingShell shell;
     testing::ScriptedNetworkDrives drives;
     PlatformServices platform{sockets, shell, drives};
 };

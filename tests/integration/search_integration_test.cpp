@@ -13,6 +13,7 @@
 
 #include "platform/platform_socket_layer.h"
 #include "protocol/device_search.h"
+#include "tests/support/recording_reporter.h"
 
 namespace zerin {
 namespace {
@@ -24,11 +25,6 @@ struct ObservedSocketLayer : PlatformSocketLayer {
         grantedReceiveBuffer = PlatformSocketLayer::SetReceiveBuffer(socket, bytes);
         return grantedReceiveBuffer;
     }
-};
-
-struct CollectingReporter : Reporter {
-    std::vector<std::string> messages;
-    void Report(const std::string& message) override { messages.push_back(message); }
 };
 
 std::string Env(const char* name) {
@@ -47,7 +43,7 @@ std::vector<std::string> Split(const std::string& list) {
 
 TEST(SearchIntegrationTest, FindsEverySimulatedDeviceWithinTheSearchWindow) {
     ObservedSocketLayer sockets;
-    CollectingReporter reporter;
+    testing::RecordingReporter reporter;
     std::vector<std::string> names;
     const auto start = std::chrono::steady_clock::now();
     SearchDevices(sockets, reporter,

@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "tests/support/device_replies.h"
 #include "tests/support/dialog_watcher.h"
+#include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
 
 namespace zerin::ui {
@@ -20,23 +21,9 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using testing::ItemText;
 using testing::MessageBoxCatcher;
+using testing::RecordingShell;
 using testing::ScriptedDevices;
-
-struct ShellCall {
-    HWND owner;
-    std::string verb, file;
-    const char* parameters;
-    const char* directory;
-    int show;
-};
-
-struct RecordingShell : Shell {
-    std::vector<ShellCall> calls;
-    void Execute(HWND owner, const char* verb, const char* file, const char* parameters,
-                 const char* directory, int show) override {
-        calls.push_back({owner, verb, file, parameters, directory, show});
-    }
-};
+using testing::ShellCall;
 
 DeviceState SecondDevice() {
     DeviceState device;

@@ -10,6 +10,7 @@
 #include "resources/resource.h"
 #include "tests/support/device_replies.h"
 #include "tests/support/dialog_watcher.h"
+#include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
 #include "ui/main/main_window.h"
 
@@ -19,10 +20,6 @@ namespace {
 using testing::ComboItems;
 using testing::DeviceState;
 using testing::WindowText;
-
-struct NoShell : Shell {
-    void Execute(HWND, const char*, const char*, const char*, const char*, int) override {}
-};
 
 class ShareMappingLaunchTest : public ::testing::Test {
   protected:
@@ -76,7 +73,7 @@ class ShareMappingLaunchTest : public ::testing::Test {
     }
 
     testing::ScriptedSocketLayer sockets;
-    NoShell shell;
+    testing::RecordingShell shell;
     testing::ScriptedNetworkDrives drives;
     PlatformServices platform{sockets, shell, drives};
     std::unique_ptr<testing::ScriptedDevices> scripted;

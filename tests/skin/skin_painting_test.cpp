@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "resources/resource.h"
+#include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
 #include "tests/support/scripted_socket_layer.h"
 #include "ui/framework/gdi_objects.h"
@@ -15,10 +16,6 @@
 
 namespace zerin::ui {
 namespace {
-
-struct NoShell : Shell {
-    void Execute(HWND, const char*, const char*, const char*, const char*, int) override {}
-};
 
 std::string Hex(COLORREF colour) {
     char text[16];
@@ -93,7 +90,7 @@ class SkinPaintingTest : public ::testing::Test {
     }
 
     testing::ScriptedSocketLayer sockets;
-    NoShell shell;
+    testing::RecordingShell shell;
     testing::ScriptedNetworkDrives drives;
     PlatformServices platform{sockets, shell, drives};
     MainWindow window{platform};

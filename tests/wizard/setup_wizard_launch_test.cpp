@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "resources/resource.h"
+#include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
 #include "tests/wizard/wizard_fixture.h"
 #include "ui/main/main_window.h"
@@ -14,10 +15,6 @@ namespace zerin::testing {
 namespace {
 
 using ::testing::ElementsAre;
-
-struct NoShell : Shell {
-    void Execute(HWND, const char*, const char*, const char*, const char*, int) override {}
-};
 
 // The main window over one device, the device selected; keeps the captions of the windows
 // that open over it.
@@ -45,7 +42,7 @@ class MainWindowWithDevice {
 
     ScriptedSocketLayer sockets;
     ScriptedDevices devices;
-    NoShell shell;
+    testing::RecordingShell shell;
     ScriptedNetworkDrives drives;
     PlatformServices platform{sockets, shell, drives};
     ui::MainWindow window{platform};
