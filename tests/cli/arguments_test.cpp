@@ -1,5 +1,5 @@
 // The command-line parsing of one command's words.
-#include "tools/cli/arguments.h"
+#include "cli/arguments.h"
 
 #include <gtest/gtest.h>
 

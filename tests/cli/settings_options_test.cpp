@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "protocol/description_rule.h"
-#include "tools/cli/set_device_command.h"
-#include "tools/cli/set_network_command.h"
+#include "cli/set_device_command.h"
+#include "cli/set_network_command.h"
 
 namespace zerin::cli {
 namespace {

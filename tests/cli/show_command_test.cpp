@@ -1,5 +1,5 @@
 // What `zerin-cli show` prints of a device.
-#include "tools/cli/show_command.h"
+#include "cli/show_command.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The command line's value formats.
-#include "tools/cli/value_parsers.h"
+#include "cli/value_parsers.h"
 
 #include <gtest/gtest.h>
 

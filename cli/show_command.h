@@ -6,7 +6,7 @@
 
 #include "protocol/device_details.h"
 #include "protocol/device_record.h"
-#include "tools/cli/command.h"
+#include "cli/command.h"
 
 namespace zerin::cli {
 

@@ -1,11 +1,11 @@
 // Finding the device a command names.
-#include "tools/cli/device_lookup.h"
+#include "cli/device_lookup.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "protocol/device_texts.h"
-#include "tools/cli/search_command.h"
+#include "cli/search_command.h"
 
 namespace zerin::cli {
 

@@ -6,7 +6,7 @@
 #include "protocol/device_record.h"
 #include "protocol/reporter.h"
 #include "protocol/socket_layer.h"
-#include "tools/cli/command.h"
+#include "cli/command.h"
 
 namespace zerin::cli {
 

@@ -1,8 +1,8 @@
 // The verify command.
-#include "tools/cli/verify_command.h"
+#include "cli/verify_command.h"
 
 #include "protocol/administrator_verification.h"
-#include "tools/cli/device_lookup.h"
+#include "cli/device_lookup.h"
 
 namespace zerin::cli {
 

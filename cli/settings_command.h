@@ -8,9 +8,9 @@
 
 #include "protocol/device_details.h"
 #include "protocol/device_record.h"
-#include "tools/cli/arguments.h"
-#include "tools/cli/command.h"
-#include "tools/cli/device_lookup.h"
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "cli/device_lookup.h"
 
 namespace zerin::cli {
 

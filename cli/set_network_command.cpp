@@ -1,8 +1,8 @@
 // The set-network command.
-#include "tools/cli/set_network_command.h"
+#include "cli/set_network_command.h"
 
-#include "tools/cli/settings_command.h"
-#include "tools/cli/value_parsers.h"
+#include "cli/settings_command.h"
+#include "cli/value_parsers.h"
 
 namespace zerin::cli {
 

@@ -1,5 +1,5 @@
 // Parsing of a command's words.
-#include "tools/cli/arguments.h"
+#include "cli/arguments.h"
 
 #include <algorithm>
 

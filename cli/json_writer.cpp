@@ -1,5 +1,5 @@
 // JSON strings, objects and arrays for the command-line tool.
-#include "tools/cli/json_writer.h"
+#include "cli/json_writer.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
 // Listing of the devices found by a search.
-#include "tools/cli/search_command.h"
+#include "cli/search_command.h"
 
 #include "protocol/device_search.h"
 #include "protocol/device_texts.h"
-#include "tools/cli/json_writer.h"
+#include "cli/json_writer.h"
 
 namespace zerin::cli {
 

@@ -1,5 +1,5 @@
 // Parsing of the command line's values.
-#include "tools/cli/value_parsers.h"
+#include "cli/value_parsers.h"
 
 #include <algorithm>
 #include <array>

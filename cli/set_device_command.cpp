@@ -1,9 +1,9 @@
 // The set-device command.
-#include "tools/cli/set_device_command.h"
+#include "cli/set_device_command.h"
 
 #include "protocol/description_rule.h"
-#include "tools/cli/settings_command.h"
-#include "tools/cli/value_parsers.h"
+#include "cli/settings_command.h"
+#include "cli/value_parsers.h"
 
 namespace zerin::cli {
 

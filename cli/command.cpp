@@ -1,5 +1,5 @@
 // Texts shared by the commands.
-#include "tools/cli/command.h"
+#include "cli/command.h"
 
 namespace zerin::cli {
 

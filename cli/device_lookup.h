@@ -6,7 +6,7 @@
 #include <string>
 
 #include "protocol/device_record.h"
-#include "tools/cli/command.h"
+#include "cli/command.h"
 
 namespace zerin::cli {
 

@@ -2,7 +2,7 @@
 // password are its administrator's, and prints its verdict.
 #pragma once
 
-#include "tools/cli/command.h"
+#include "cli/command.h"
 
 namespace zerin::cli {
 

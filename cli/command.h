@@ -11,7 +11,7 @@
 #include "protocol/packet.h"
 #include "protocol/reporter.h"
 #include "protocol/socket_layer.h"
-#include "tools/cli/arguments.h"
+#include "cli/arguments.h"
 
 namespace zerin::cli {
 

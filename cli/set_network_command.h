@@ -8,8 +8,8 @@
 
 #include "protocol/device_record.h"
 #include "protocol/network_settings_update.h"
-#include "tools/cli/arguments.h"
-#include "tools/cli/command.h"
+#include "cli/arguments.h"
+#include "cli/command.h"
 
 namespace zerin::cli {
 

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "platform/posix_socket_layer.h"
-#include "tools/cli/command.h"
-#include "tools/cli/search_command.h"
-#include "tools/cli/set_device_command.h"
-#include "tools/cli/set_network_command.h"
-#include "tools/cli/show_command.h"
-#include "tools/cli/verify_command.h"
+#include "cli/command.h"
+#include "cli/search_command.h"
+#include "cli/set_device_command.h"
+#include "cli/set_network_command.h"
+#include "cli/show_command.h"
+#include "cli/verify_command.h"
 
 namespace {
 

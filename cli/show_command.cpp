@@ -1,9 +1,9 @@
 // Printing a device's details.
-#include "tools/cli/show_command.h"
+#include "cli/show_command.h"
 
 #include "protocol/device_texts.h"
-#include "tools/cli/device_lookup.h"
-#include "tools/cli/json_writer.h"
+#include "cli/device_lookup.h"
+#include "cli/json_writer.h"
 
 namespace zerin::cli {
 
