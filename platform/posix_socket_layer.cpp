@@ -81,11 +81,12 @@ void PosixSocketLayer::Listen(Handle socket, int backlog) {
     listen(Fd(socket), backlog);
 }
 
-void PosixSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
-                                     uint16_t port) {
+int PosixSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
+                                    uint16_t port) {
     const sockaddr_in address = Address(INADDR_BROADCAST, port);
-    sendto(Fd(socket), bytes, length, 0, reinterpret_cast<const sockaddr*>(&address),
-           sizeof address);
+    const ssize_t sent = sendto(Fd(socket), bytes, length, 0,
+                                reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    return sent < 0 ? kSocketError : 0;
 }
 
 int PosixSocketLayer::Receive(Handle socket, uint8_t* buffer, size_t capacity) {

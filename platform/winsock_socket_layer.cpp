@@ -78,11 +78,13 @@ void WinsockSocketLayer::Listen(Handle socket, int backlog) {
     listen(Sock(socket), backlog);
 }
 
-void WinsockSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
-                                       uint16_t port) {
+int WinsockSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
+                                      uint16_t port) {
     const sockaddr_in address = Address(INADDR_BROADCAST, port);
-    sendto(Sock(socket), reinterpret_cast<const char*>(bytes), static_cast<int>(length), 0,
-           reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    const int sent =
+        sendto(Sock(socket), reinterpret_cast<const char*>(bytes), static_cast<int>(length), 0,
+               reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    return sent == SOCKET_ERROR ? kSocketError : 0;
 }
 
 int WinsockSocketLayer::Receive(Handle socket, uint8_t* buffer, size_t capacity) {

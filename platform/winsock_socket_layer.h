@@ -17,7 +17,7 @@ class WinsockSocketLayer : public SocketLayer {
     int SetReceiveBuffer(Handle socket, int bytes) override;
     void BindAny(Handle socket, uint16_t port) override;
     void Listen(Handle socket, int backlog) override;
-    void SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
+    int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
     int Receive(Handle socket, uint8_t* buffer, size_t capacity) override;
     void Sleep(int milliseconds) override;
     void WaitReadable(Handle socket, int milliseconds) override;

@@ -36,8 +36,9 @@ bool IsVerifyReply(const std::optional<PacketHeader>& reply) {
 
 VerificationResult VerifyAdministrator(SocketLayer& sockets, Reporter& reporter,
                                        const MacAddress& mac, const std::string& name,
-                                       const std::string& password) {
-    Exchange exchange(sockets, reporter, kVerifyTiming);
+                                       const std::string& password,
+                                       const ExchangeOptions& options) {
+    Exchange exchange(sockets, reporter, kVerifyTiming, options);
     if (!exchange.OpenForBroadcast()) {
         return {Verification::kNotSent, std::nullopt};
     }

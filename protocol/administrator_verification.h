@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "protocol/exchange.h"
 #include "protocol/packet.h"
 #include "protocol/reporter.h"
 #include "protocol/socket_layer.h"
@@ -29,6 +30,7 @@ extern const char kVerifyFailedMessage[];
 // "Verify failed!"; no answer, or an answer to another command, is not reported.
 VerificationResult VerifyAdministrator(SocketLayer& sockets, Reporter& reporter,
                                        const MacAddress& mac, const std::string& name,
-                                       const std::string& password);
+                                       const std::string& password,
+                                       const ExchangeOptions& options = {});
 
 }  // namespace zerin

@@ -89,18 +89,20 @@ std::vector<UsbRow> QueryUsbRows(Exchange& exchange) {
 
 }  // namespace
 
-DeviceDetails QueryDeviceDetails(SocketLayer& sockets, Reporter& reporter, DeviceRecord& record) {
-    Exchange exchange(sockets, reporter, kDetailQueryTiming);
+DeviceDetails QueryDeviceDetails(SocketLayer& sockets, Reporter& reporter, DeviceRecord& record,
+                                 const ExchangeOptions& options) {
+    Exchange exchange(sockets, reporter, kDetailQueryTiming, options);
     if (!exchange.OpenForBroadcast()) {
         return {};
     }
     exchange.SetTarget(record.macAddress);
     QueryInto(exchange, CMD_GET_DEVICE_INFO, ReadDeviceInfoReply, record);
     QueryInto(exchange, CMD_GET_NETWORK_INFO, ReadNetworkInfoReply, record);
-    DeviceDetails details{true, FormatDetailTexts(record), {}};
+    DeviceDetails details{true, FormatDetailTexts(record), {}, std::nullopt};
     QueryInto(exchange, CMD_GET_SHARE_COUNT, ReadShareCountReply, record);
     QueryShareList(exchange, record);
     details.usbRows = QueryUsbRows(exchange);
+    details.unanswered = exchange.FirstUnanswered();
     return details;
 }
 

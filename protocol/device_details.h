@@ -3,7 +3,11 @@
 // reply that matches its request.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "protocol/exchange.h"
 
 #include "protocol/device_record.h"
 #include "protocol/device_texts.h"
@@ -21,10 +25,13 @@ struct DeviceDetails {
     DetailTexts texts;
     // The USB list view's rows; none when no matching USB information reply came.
     std::vector<UsbRow> usbRows;
+    // The command of the first request left without a matching reply, if any.
+    std::optional<uint16_t> unanswered;
 };
 
 // Runs the detail queries of the device and updates its record: a request without a matching
 // reply leaves that request's fields as they were. The share list is rebuilt every time.
-DeviceDetails QueryDeviceDetails(SocketLayer& sockets, Reporter& reporter, DeviceRecord& record);
+DeviceDetails QueryDeviceDetails(SocketLayer& sockets, Reporter& reporter, DeviceRecord& record,
+                                 const ExchangeOptions& options = {});
 
 }  // namespace zerin

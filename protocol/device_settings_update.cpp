@@ -52,8 +52,9 @@ Payload DeviceSettingsPayload(const std::string& deviceName, const DeviceSetting
 }  // namespace
 
 SettingsUpdateResult SetDeviceInfo(SocketLayer& sockets, Reporter& reporter, const MacAddress& mac,
-                                   const std::string& deviceName, const DeviceSettings& settings) {
-    Exchange exchange(sockets, reporter, kDeviceSettingsTiming);
+                                   const std::string& deviceName, const DeviceSettings& settings,
+                                   const ExchangeOptions& options) {
+    Exchange exchange(sockets, reporter, kDeviceSettingsTiming, options);
     if (!exchange.OpenForBroadcast()) {
         return {1, std::nullopt};
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "protocol/exchange.h"
 #include "protocol/packet.h"
 #include "protocol/reporter.h"
 #include "protocol/settings_update_result.h"
@@ -23,6 +24,7 @@ struct DeviceSettings {
 
 // deviceName is the record's name; at most 16 characters are sent.
 SettingsUpdateResult SetDeviceInfo(SocketLayer& sockets, Reporter& reporter, const MacAddress& mac,
-                                   const std::string& deviceName, const DeviceSettings& settings);
+                                   const std::string& deviceName, const DeviceSettings& settings,
+                                   const ExchangeOptions& options = {});
 
 }  // namespace zerin

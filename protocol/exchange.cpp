@@ -8,11 +8,26 @@ namespace zerin {
 const char* const kNetworkFailedMessage = "Network communication failed with error %d\n";
 
 namespace {
+
 const char* const kCleanupFailedMessage = "WSACleanup failed with error %d\n";
+
+// The timing with as many waits of its interval as the caller's timeout takes, rounded up.
+ExchangeTiming WithReplyTimeout(ExchangeTiming timing, std::optional<int> timeoutMs) {
+    if (timeoutMs) {
+        timing.emptyPollLimit =
+            (std::max(*timeoutMs, 0) + timing.intervalMs - 1) / timing.intervalMs;
+    }
+    return timing;
 }
 
-Exchange::Exchange(SocketLayer& sockets, Reporter& reporter, const ExchangeTiming& timing)
-    : sockets_(sockets), reporter_(reporter), timing_(timing) {}
+}  // namespace
+
+Exchange::Exchange(SocketLayer& sockets, Reporter& reporter, const ExchangeTiming& timing,
+                   const ExchangeOptions& options)
+    : sockets_(sockets),
+      reporter_(reporter),
+      timing_(WithReplyTimeout(timing, options.replyTimeoutMs)),
+      stopWhenUnanswered_(options.stopWhenUnanswered) {}
 
 Exchange::~Exchange() {
     if (socket_ != SocketLayer::kInvalidHandle) {
@@ -102,9 +117,13 @@ std::optional<PacketHeader> Exchange::AwaitReplyHeader() {
 
 std::optional<size_t> Exchange::Request(uint16_t command, const uint8_t* payload,
                                         uint16_t payloadLength) {
+    if (stopWhenUnanswered_ && firstUnanswered_) {
+        return std::nullopt;
+    }
     Send(command, payload, payloadLength);
     auto length = AwaitDatagram();
     if (!length || *length < kHeaderSize || ReadU16(received_ + kCommandOffset) != command) {
+        firstUnanswered_ = firstUnanswered_.value_or(command);
         return std::nullopt;
     }
     return length;

@@ -23,11 +23,20 @@ struct ExchangeTiming {
     bool waitForReadable;
 };
 
+// What a caller may ask of an exchange beyond its own course; the windows ask nothing. The
+// command-line tool waits for each reply as long as its user says, and gives up on a device at
+// its first request left without an answer.
+struct ExchangeOptions {
+    std::optional<int> replyTimeoutMs;  // instead of the empty-poll limit, waits of this total
+    bool stopWhenUnanswered = false;    // no request goes out after one went unanswered
+};
+
 extern const char* const kNetworkFailedMessage;
 
 class Exchange {
   public:
-    Exchange(SocketLayer& sockets, Reporter& reporter, const ExchangeTiming& timing);
+    Exchange(SocketLayer& sockets, Reporter& reporter, const ExchangeTiming& timing,
+             const ExchangeOptions& options = {});
     ~Exchange();
     Exchange(const Exchange&) = delete;
     Exchange& operator=(const Exchange&) = delete;
@@ -47,8 +56,11 @@ class Exchange {
     // Waits for one datagram; its header when it is long enough to hold one.
     std::optional<PacketHeader> AwaitReplyHeader();
     // Sends the request and waits for one datagram; its length when its command matches.
+    // Nothing, and nothing sent, once the exchange stopped at an unanswered request.
     std::optional<size_t> Request(uint16_t command, const uint8_t* payload = nullptr,
                                   uint16_t payloadLength = 0);
+    // The command of the first request that Request sent without a matching reply.
+    std::optional<uint16_t> FirstUnanswered() const { return firstUnanswered_; }
     // Hands every datagram to the handler until the empty-poll limit is reached; datagrams
     // are not counted as empty polls.
     void CollectDatagrams(const std::function<void(const uint8_t*, size_t)>& handle);
@@ -64,6 +76,8 @@ class Exchange {
     SocketLayer& sockets_;
     Reporter& reporter_;
     ExchangeTiming timing_;
+    bool stopWhenUnanswered_;
+    std::optional<uint16_t> firstUnanswered_;
     bool started_ = false;
     SocketLayer::Handle socket_ = SocketLayer::kInvalidHandle;
     uint8_t sendBuffer_[kPacketBufferSize] = {};

@@ -42,8 +42,9 @@ bool IsRefusal(const std::optional<PacketHeader>& reply) {
 }  // namespace
 
 SettingsUpdateResult SetNetworkInfo(SocketLayer& sockets, Reporter& reporter, const MacAddress& mac,
-                                    const NetworkSettings& settings) {
-    Exchange exchange(sockets, reporter, kNetworkSettingsTiming);
+                                    const NetworkSettings& settings,
+                                    const ExchangeOptions& options) {
+    Exchange exchange(sockets, reporter, kNetworkSettingsTiming, options);
     if (!exchange.OpenForBroadcast()) {
         return {1, std::nullopt};
     }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "protocol/exchange.h"
 #include "protocol/packet.h"
 #include "protocol/reporter.h"
 #include "protocol/settings_update_result.h"
@@ -24,6 +25,7 @@ struct NetworkSettings {
 extern const char kSetNetworkInfoFailedMessage[];
 
 SettingsUpdateResult SetNetworkInfo(SocketLayer& sockets, Reporter& reporter, const MacAddress& mac,
-                                    const NetworkSettings& settings);
+                                    const NetworkSettings& settings,
+                                    const ExchangeOptions& options = {});
 
 }  // namespace zerin

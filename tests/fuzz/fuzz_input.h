@@ -47,7 +47,7 @@ class FuzzSocketLayer : public SocketLayer {
     int SetReceiveBuffer(Handle, int bytes) override { return bytes; }
     void BindAny(Handle, uint16_t) override {}
     void Listen(Handle, int) override {}
-    void SendBroadcast(Handle, const uint8_t*, size_t, uint16_t) override {}
+    int SendBroadcast(Handle, const uint8_t*, size_t, uint16_t) override { return 0; }
     int Receive(Handle socket, uint8_t* buffer, size_t capacity) override;
     void Sleep(int) override {}
     void WaitReadable(Handle, int) override {}

@@ -193,6 +193,23 @@ TEST_F(DeviceDetailsTest, UnansweredRequestsWaitTheirLimitEachAndTheRunGoesOn) {
     EXPECT_THAT(reporter.messages, IsEmpty());
 }
 
+TEST_F(DeviceDetailsTest, StoppingAtTheFirstSilenceKeepsWhatArrivedAndNamesTheRequest) {
+    FakeDevice device(3);
+    sockets.onSend = [&](const Bytes& request) {
+        if (ReadU16(request.data()) == CMD_GET_DEVICE_INFO) {
+            sockets.Deliver(device.Answer(request));
+        }
+    };
+    const DeviceDetails details =
+        QueryDeviceDetails(sockets, reporter, record, {3000, /*stopWhenUnanswered=*/true});
+    EXPECT_THAT(SentCommands(), ElementsAre(CMD_GET_DEVICE_INFO, CMD_GET_NETWORK_INFO));
+    EXPECT_EQ(sockets.waits, std::vector<int>(30, 100));
+    EXPECT_EQ(details.unanswered, CMD_GET_NETWORK_INFO);
+    EXPECT_TRUE(details.opened);
+    EXPECT_EQ(details.texts.firmwareVersion, "V01R07");
+    EXPECT_THAT(details.usbRows, IsEmpty());
+}
+
 TEST_F(DeviceDetailsTest, AStrayDatagramEndsTheWaitWithNothingTaken) {
     FakeDevice device(3);
     // The device information request is answered by a late USB reply, which ends its wait;

@@ -42,6 +42,37 @@ TEST_F(ExchangeTest, UnansweredRequestWaitsTheLimitAndGoesOn) {
     EXPECT_THAT(sockets.openSockets, IsEmpty());
 }
 
+TEST_F(ExchangeTest, ACallersReplyTimeoutTakesAsManyWaitsOfTheIntervalRoundedUp) {
+    struct Case {
+        ExchangeTiming timing;
+        int timeoutMs;
+        int waits;
+    };
+    const Case cases[] = {{kVerifyLike, 3000, 15},
+                          {{0x0202, 200, 100, true}, 3000, 30},
+                          {kVerifyLike, 250, 2},
+                          {kVerifyLike, 0, 0}};
+    for (const Case& c : cases) {
+        testing::ScriptedSocketLayer layer;
+        Exchange exchange(layer, reporter, c.timing, {c.timeoutMs, false});
+        ASSERT_TRUE(exchange.OpenForBroadcast());
+        EXPECT_FALSE(exchange.Request(CMD_VERIFY));
+        EXPECT_EQ(layer.waits, std::vector<int>(c.waits, c.timing.intervalMs)) << c.timeoutMs;
+        EXPECT_EQ(layer.receiveAttempts, c.waits + 1) << c.timeoutMs;
+    }
+}
+
+TEST_F(ExchangeTest, StoppingAtTheFirstUnansweredRequestSendsNothingMore) {
+    sockets.DeliverAt(2, PacketBuilder(CMD_GET_DEVICE_INFO, 20));
+    Exchange exchange(sockets, reporter, kVerifyLike, {std::nullopt, true});
+    ASSERT_TRUE(exchange.OpenForBroadcast());
+    EXPECT_EQ(exchange.Request(CMD_GET_DEVICE_INFO), 20u);
+    EXPECT_FALSE(exchange.Request(CMD_GET_NETWORK_INFO));
+    EXPECT_FALSE(exchange.Request(CMD_GET_USB_INFO));
+    EXPECT_EQ(sockets.sent.size(), 2u);
+    EXPECT_EQ(exchange.FirstUnanswered(), CMD_GET_NETWORK_INFO);
+}
+
 TEST_F(ExchangeTest, FirstDatagramEndsTheWaitAndOnlyAMatchingCommandIsTaken) {
     sockets.DeliverAt(4, PacketBuilder(CMD_GET_NETWORK_INFO, 20));  // stray
     sockets.DeliverAt(5, PacketBuilder(CMD_VERIFY, 12).Status(3));  // the real reply, too late

@@ -73,13 +73,18 @@ void ScriptedSocketLayer::Listen(Handle socket, int backlog) {
     Record("Listen " + std::to_string(socket) + " " + std::to_string(backlog));
 }
 
-void ScriptedSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
-                                        uint16_t port) {
+int ScriptedSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
+                                       uint16_t port) {
     Record("SendBroadcast " + std::to_string(socket) + " " + std::to_string(port));
+    if (sendError != 0) {
+        lastError = sendError;
+        return kSocketError;
+    }
     sent.emplace_back(bytes, bytes + length);
     if (onSend) {
         onSend(sent.back());
     }
+    return 0;
 }
 
 int ScriptedSocketLayer::Receive(Handle, uint8_t* buffer, size_t capacity) {

@@ -26,6 +26,7 @@ class ScriptedSocketLayer : public SocketLayer {
     bool failTcp = false;
     bool failBroadcast = false;
     bool failCleanup = false;
+    int sendError = 0;  // nonzero: every send fails with this error
     int lastError = 0;
 
     // Makes the datagram arrive at the given receive attempt (1 is the first of the layer's
@@ -56,7 +57,7 @@ class ScriptedSocketLayer : public SocketLayer {
     int SetReceiveBuffer(Handle socket, int bytes) override;
     void BindAny(Handle socket, uint16_t port) override;
     void Listen(Handle socket, int backlog) override;
-    void SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
+    int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
     int Receive(Handle socket, uint8_t* buffer, size_t capacity) override;
     void Sleep(int milliseconds) override;
     void WaitReadable(Handle socket, int milliseconds) override;
