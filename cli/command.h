@@ -1,46 +1,40 @@
-// What every command of the command-line tool is given and how it is declared, so that the
-// tool's entry point dispatches by a table.
+// What every command of the command-line tool is given, and how it is declared and run: each
+// command declares its options, their help and their checks in CLI11, and runs after the whole
+// command line has been checked, so that nothing goes out for a command that will be refused.
 #pragma once
 
-#include <cstddef>
+#include <CLI/CLI.hpp>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
-#include "protocol/packet.h"
+#include "cli/checked_socket_layer.h"
+#include "platform/console.h"
 #include "protocol/reporter.h"
-#include "protocol/socket_layer.h"
-#include "cli/arguments.h"
 
 namespace zerin::cli {
 
-enum ExitStatus : int {
-    kExitSuccess = 0,
-    kExitFailure = 1,  // the network or the device failed the request
-    kExitUsage = 2,    // bad arguments, or no device of that name or MAC address
-};
-
 struct CommandContext {
-    SocketLayer& sockets;
+    CheckedSocketLayer& sockets;
     Reporter& reporter;  // the protocol's own messages for the user
-    std::ostream& out;
-    std::ostream& err;
+    Console& console;
+    std::istream& in;
+    std::ostream& out;                            // data
+    std::ostream& err;                            // messages
+    std::optional<std::string> passwordVariable;  // ZERIN_PASSWORD, when set
 };
 
-struct Command {
-    const char* name;
-    const char* synopsis;  // the words after the name, for the usage text
-    size_t positionals;
-    std::vector<OptionRule> options;
-    int (*run)(const Arguments& arguments, CommandContext& context);
+class Command {
+  public:
+    virtual ~Command() = default;
+    // Adds the command, its options and their checks to the tool.
+    virtual CLI::App* Declare(CLI::App& tool) = 0;
+    // Runs the command as declared; gives the exit status.
+    virtual int Run(CommandContext& context) = 0;
 };
 
-// How a device answered a request with the given command: "no answer", "answered with status
-// N", or "answered command N instead" when another command's reply came first.
-std::string DescribeReply(const std::optional<PacketHeader>& reply, uint16_t command);
-
-// Sets error to the reason and gives nothing, for the parsers of command options.
-std::nullopt_t Refuse(std::string& error, const std::string& reason);
+// Writes "zerin-cli: MESSAGE" on the error stream.
+void Say(CommandContext& context, const std::string& message);
 
 }  // namespace zerin::cli

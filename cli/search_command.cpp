@@ -1,34 +1,45 @@
 // Listing of the devices found by a search.
 #include "cli/search_command.h"
 
+#include "cli/device_target.h"
+#include "cli/exit_status.h"
+#include "cli/json_output.h"
 #include "protocol/device_search.h"
 #include "protocol/device_texts.h"
-#include "cli/json_writer.h"
 
 namespace zerin::cli {
 
 namespace {
 
-std::string DeviceJson(const DeviceRecord& device) {
-    return JsonObject()
-        .String("name", device.name)
-        .String("mac", FormatMacAddress(device.macAddress))
-        .String("ip", device.ipAddress)
-        .String("productCode", device.productCode)
-        .Text();
-}
+class SearchCommand : public Command {
+  public:
+    CLI::App* Declare(CLI::App& tool) override {
+        CLI::App* command = tool.add_subcommand(
+            "search", "Search the network for devices and list them: name, MAC and IP address");
+        command->add_flag("--json", json_, "print a JSON array");
+        return command;
+    }
 
-int RunSearch(const Arguments& arguments, CommandContext& context) {
-    PrintDevices(FindDevices(context.sockets, context.reporter), arguments.Has("--json"),
-                 context.out);
-    return kExitSuccess;
+    int Run(CommandContext& context) override {
+        PrintDevices(FindDevices(context.sockets, context.reporter), json_, context.out);
+        return Finish(context, kExitDone);
+    }
+
+  private:
+    bool json_ = false;
+};
+
+Json DeviceJson(const DeviceRecord& device) {
+    return {{"name", device.name},
+            {"mac", FormatMacAddress(device.macAddress)},
+            {"ip", device.ipAddress},
+            {"productCode", device.productCode}};
 }
 
 }  // namespace
 
-const Command& SearchCommand() {
-    static const Command command{"search", "[--json]", 0, {{"--json", false}}, RunSearch};
-    return command;
+std::unique_ptr<Command> MakeSearchCommand() {
+    return std::make_unique<SearchCommand>();
 }
 
 DeviceArray FindDevices(SocketLayer& sockets, Reporter& reporter) {
@@ -41,11 +52,11 @@ DeviceArray FindDevices(SocketLayer& sockets, Reporter& reporter) {
 
 void PrintDevices(const DeviceArray& devices, bool json, std::ostream& out) {
     if (json) {
-        std::vector<std::string> objects;
+        Json array = Json::array();
         for (const auto& device : devices) {
-            objects.push_back(DeviceJson(*device));
+            array.push_back(DeviceJson(*device));
         }
-        out << JsonArray(objects) << '\n';
+        PrintJson(array, out);
         return;
     }
     for (const auto& device : devices) {

@@ -1,16 +1,17 @@
 // `zerin-cli search`: lists the devices that answer a search.
 #pragma once
 
+#include <memory>
 #include <ostream>
 
+#include "cli/command.h"
 #include "protocol/device_record.h"
 #include "protocol/reporter.h"
 #include "protocol/socket_layer.h"
-#include "cli/command.h"
 
 namespace zerin::cli {
 
-const Command& SearchCommand();
+std::unique_ptr<Command> MakeSearchCommand();
 
 // Runs a search and returns the devices in the order their answers arrived.
 DeviceArray FindDevices(SocketLayer& sockets, Reporter& reporter);

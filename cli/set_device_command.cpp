@@ -1,107 +1,133 @@
 // The set-device command.
 #include "cli/set_device_command.h"
 
-#include "protocol/description_rule.h"
-#include "cli/settings_command.h"
+#include <cstdio>
+
+#include "cli/option_checks.h"
+#include "cli/settings_write.h"
 #include "cli/value_parsers.h"
+#include "protocol/description_rule.h"
 
 namespace zerin::cli {
 
 namespace {
 
-// The time-zone list has 75 entries; a device's index beyond it selects none.
-constexpr int kTimeZoneCount = 75;
-
-std::optional<uint8_t> VerificationFlag(const DeviceRecord& record, const Arguments& arguments) {
-    const std::string answer = arguments.Value("--ask-password").value_or("");
-    if (answer.empty()) {
+uint8_t VerificationFlag(const DeviceRecord& record, const DeviceSettingsOptions& options) {
+    if (!options.askPassword) {
         return record.passwordFlag != 0 ? 1 : 0;
     }
-    if (answer != "yes" && answer != "no") {
-        return std::nullopt;
-    }
-    return answer == "yes" ? 1 : 0;
+    return *options.askPassword == "yes" ? 1 : 0;
 }
 
-std::optional<int> TimeZoneIndex(const DeviceRecord& record, const Arguments& arguments) {
-    const auto given = arguments.Value("--timezone");
-    if (!given) {
+int TimeZoneIndex(const DeviceRecord& record, const DeviceSettingsOptions& options) {
+    if (!options.timeZone) {
         return record.timeZoneIndex < kTimeZoneCount ? record.timeZoneIndex : -1;
     }
-    return *given == "none" ? std::optional<int>(-1) : ParseNumber(*given, 0, kTimeZoneCount - 1);
+    return ParseTimeZone(*options.timeZone).value_or(-1);
 }
 
 // The given description, or the record's as the settings page reads it (63 characters).
-std::optional<std::string> Description(const DeviceRecord& record, const Arguments& arguments) {
-    const std::string description =
-        arguments.Value("--description")
-            .value_or(std::string(record.description).substr(0, kDescriptionMaxLength));
-    if (description.size() > kDescriptionMaxLength) {
-        return std::nullopt;
-    }
-    return description;
+std::string Description(const DeviceRecord& record, const DeviceSettingsOptions& options) {
+    return options.description.value_or(
+        std::string(record.description).substr(0, kDescriptionMaxLength));
 }
 
-int SendDeviceSettings(CommandContext& context, const DeviceRecord& record,
-                       const DeviceSettings& settings) {
-    const SettingsUpdateResult result =
-        SetDeviceInfo(context.sockets, context.reporter, record.macAddress, record.name, settings);
-    if (result.code != 0) {
-        return kExitFailure;
-    }
-    context.out << "sent; " << DescribeReply(result.reply, CMD_SET_DEVICE_INFO) << '\n';
-    return kExitSuccess;
+std::string Digits(const char* format, int first, int second, int third) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, first, second, third);
+    return text;
 }
 
-int RunSetDevice(const Arguments& arguments, CommandContext& context) {
-    return RunSettingsCommand<DeviceSettings>(arguments, context, DeviceSettingsFrom,
-                                              SendDeviceSettings);
-}
+class SetDeviceCommand : public SettingsWriteCommand {
+  public:
+    CLI::App* Declare(CLI::App& tool) override {
+        CLI::App* command = tool.add_subcommand(
+            "set-device",
+            "Write a device's description, clock, time zone and whether it asks for its "
+            "administrator's password; what is not given keeps the device's value");
+        AddWriteOptions(*command);
+        command->add_option("--description", options_.description, "the description")
+            ->type_name("TEXT")
+            ->check(DescriptionCheck());
+        command->add_option("--date", options_.date, "the device's date")
+            ->type_name("YYYY-MM-DD")
+            ->check(DateCheck());
+        command->add_option("--time", options_.time, "the device's time")
+            ->type_name("HH:MM:SS")
+            ->check(TimeCheck());
+        command->add_option("--timezone", options_.timeZone, "an index of the time-zone list")
+            ->type_name("INDEX|none")
+            ->check(TimeZoneCheck());
+        command
+            ->add_option("--ask-password", options_.askPassword,
+                         "whether the device asks for its administrator's name and password")
+            ->type_name("yes|no")
+            ->check(CLI::IsMember({"yes", "no"}).description(""));
+        return command;
+    }
+
+  protected:
+    uint16_t NeededReply() const override { return CMD_GET_DEVICE_INFO; }
+    uint16_t WriteCommand() const override { return CMD_SET_DEVICE_INFO; }
+
+    bool Build(const DeviceRecord& record, std::string& error) override {
+        settings_ = DeviceSettingsFrom(record, options_, error);
+        return settings_.has_value();
+    }
+
+    Json SentFields() const override { return DeviceSettingsJson(*settings_); }
+
+    SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record) override {
+        return SetDeviceInfo(context.sockets, context.reporter, record.macAddress, record.name,
+                             *settings_, Options());
+    }
+
+  private:
+    DeviceSettingsOptions options_;
+    std::optional<DeviceSettings> settings_;
+};
 
 }  // namespace
 
-const Command& SetDeviceCommand() {
-    static const Command command{
-        "set-device",
-        "DEVICE [--description TEXT] [--date YYYY-MM-DD] [--time HH:MM:SS] [--timezone INDEX|none] "
-        "[--ask-password yes|no]",
-        1,
-        {{"--description", true},
-         {"--date", true},
-         {"--time", true},
-         {"--timezone", true},
-         {"--ask-password", true}},
-        RunSetDevice};
-    return command;
+std::unique_ptr<Command> MakeSetDeviceCommand() {
+    return std::make_unique<SetDeviceCommand>();
 }
 
 std::optional<DeviceSettings> DeviceSettingsFrom(const DeviceRecord& record,
-                                                 const Arguments& arguments, std::string& error) {
-    const auto flag = VerificationFlag(record, arguments);
-    if (!flag) {
-        return Refuse(error, "--ask-password takes yes or no");
+                                                 const DeviceSettingsOptions& options,
+                                                 std::string& error) {
+    const std::string description = Description(record, options);
+    if (!IsValidDescription(description)) {
+        error = "the device's description breaks the description rule: give --description";
+        return std::nullopt;
     }
-    const auto description = Description(record, arguments);
-    if (!description) {
-        return Refuse(error, "the description takes at most 63 characters");
-    }
-    if (!IsValidDescription(*description)) {
-        return Refuse(error, kInvalidDescriptionMessage);
-    }
-    const auto date = ParseDate(arguments.Value("--date").value_or(record.deviceDate));
+    const auto date = ParseDate(options.date.value_or(record.deviceDate));
     if (!date) {
-        return Refuse(error, "no valid date: give --date YYYY-MM-DD");
+        error = "the device reports no valid date: give --date YYYY-MM-DD";
+        return std::nullopt;
     }
-    const auto time = ParseTime(arguments.Value("--time").value_or(record.deviceTime));
+    const auto time = ParseTime(options.time.value_or(record.deviceTime));
     if (!time) {
-        return Refuse(error, "no valid time: give --time HH:MM:SS");
+        error = "the device reports no valid time: give --time HH:MM:SS";
+        return std::nullopt;
     }
-    const auto timeZone = TimeZoneIndex(record, arguments);
-    if (!timeZone) {
-        return Refuse(error, "--timezone takes an index from 0 to 74, or none");
-    }
-    return DeviceSettings{*flag,      *description, date->year,   date->month, date->day,
-                          time->hour, time->minute, time->second, *timeZone};
+    return DeviceSettings{VerificationFlag(record, options),
+                          description,
+                          date->year,
+                          date->month,
+                          date->day,
+                          time->hour,
+                          time->minute,
+                          time->second,
+                          TimeZoneIndex(record, options)};
+}
+
+Json DeviceSettingsJson(const DeviceSettings& settings) {
+    return {{"passwordFlag", settings.verificationFlag},
+            {"description", settings.description},
+            {"deviceDate", Digits("%04d%02d%02d", settings.year, settings.month, settings.day)},
+            {"deviceTime", Digits("%02d%02d%02d", settings.hour, settings.minute, settings.second)},
+            {"timeZoneIndex", static_cast<uint8_t>(settings.timeZoneIndex)}};
 }
 
 }  // namespace zerin::cli

@@ -1,75 +1,96 @@
 // The set-network command.
 #include "cli/set_network_command.h"
 
-#include "cli/settings_command.h"
-#include "cli/value_parsers.h"
+#include <iterator>
+
+#include "cli/option_checks.h"
+#include "cli/settings_write.h"
 
 namespace zerin::cli {
 
 namespace {
 
-// The address options, in the order of the request's fields.
-constexpr const char* kAddressOptions[] = {"--ip", "--mask", "--gateway", "--dns1", "--dns2"};
+struct AddressOption {
+    const char* name;
+    const char* help;
+};
 
-int SendNetworkSettings(CommandContext& context, const DeviceRecord& record,
-                        const NetworkSettings& settings) {
-    const SettingsUpdateResult result =
-        SetNetworkInfo(context.sockets, context.reporter, record.macAddress, settings);
-    if (result.code != 0) {
-        return kExitFailure;
+// In the order of the request's fields.
+constexpr AddressOption kAddressOptions[] = {{"--ip", "the IP address"},
+                                             {"--mask", "the subnet mask"},
+                                             {"--gateway", "the default gateway"},
+                                             {"--dns1", "the first DNS server"},
+                                             {"--dns2", "the second DNS server"}};
+
+class SetNetworkCommand : public SettingsWriteCommand {
+  public:
+    CLI::App* Declare(CLI::App& tool) override {
+        CLI::App* command = tool.add_subcommand(
+            "set-network",
+            "Write a device's IP settings; what is not given keeps the device's value");
+        AddWriteOptions(*command);
+        CLI::Option* dhcp =
+            command->add_flag("--dhcp", options_.dhcp, "the device takes its address by DHCP");
+        command->add_flag("--static", options_.staticAddress, "the device keeps a static address")
+            ->excludes(dhcp);
+        for (size_t i = 0; i < std::size(kAddressOptions); ++i) {
+            command
+                ->add_option(kAddressOptions[i].name, options_.addresses[i],
+                             kAddressOptions[i].help)
+                ->type_name("A")
+                ->check(AddressCheck());
+        }
+        return command;
     }
-    const bool refused =
-        result.reply && result.reply->command == CMD_SET_NETWORK_INFO && result.reply->status != 0;
-    context.out << (refused ? "refused; " : "sent; ")
-                << DescribeReply(result.reply, CMD_SET_NETWORK_INFO) << '\n';
-    return refused ? kExitFailure : kExitSuccess;
-}
 
-int RunSetNetwork(const Arguments& arguments, CommandContext& context) {
-    return RunSettingsCommand<NetworkSettings>(arguments, context, NetworkSettingsFrom,
-                                               SendNetworkSettings);
-}
+  protected:
+    uint16_t NeededReply() const override { return CMD_GET_NETWORK_INFO; }
+    uint16_t WriteCommand() const override { return CMD_SET_NETWORK_INFO; }
+
+    bool Build(const DeviceRecord& record, std::string&) override {
+        settings_ = NetworkSettingsFrom(record, options_);
+        return true;
+    }
+
+    Json SentFields() const override { return NetworkSettingsJson(settings_); }
+
+    SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record) override {
+        return SetNetworkInfo(context.sockets, context.reporter, record.macAddress, settings_,
+                              Options());
+    }
+
+  private:
+    NetworkSettingsOptions options_;
+    NetworkSettings settings_;
+};
 
 }  // namespace
 
-const Command& SetNetworkCommand() {
-    static const Command command{
-        "set-network",
-        "DEVICE [--dhcp | --static] [--ip A] [--mask A] [--gateway A] [--dns1 A] [--dns2 A]",
-        1,
-        {{"--dhcp", false},
-         {"--static", false},
-         {"--ip", true},
-         {"--mask", true},
-         {"--gateway", true},
-         {"--dns1", true},
-         {"--dns2", true}},
-        RunSetNetwork};
-    return command;
+std::unique_ptr<Command> MakeSetNetworkCommand() {
+    return std::make_unique<SetNetworkCommand>();
 }
 
-std::optional<NetworkSettings> NetworkSettingsFrom(const DeviceRecord& record,
-                                                   const Arguments& arguments, std::string& error) {
-    if (arguments.Has("--dhcp") && arguments.Has("--static")) {
-        return Refuse(error, "give --dhcp or --static, not both");
-    }
+NetworkSettings NetworkSettingsFrom(const DeviceRecord& record,
+                                    const NetworkSettingsOptions& options) {
     NetworkSettings settings;
-    settings.protocolIndex = arguments.Has("--dhcp")     ? 1
-                             : arguments.Has("--static") ? 0
-                                                         : (record.ipStatus != 0 ? 1 : 0);
+    settings.protocolIndex = options.dhcp            ? 1
+                             : options.staticAddress ? 0
+                                                     : (record.ipStatus != 0 ? 1 : 0);
     const char* const reported[] = {record.ipAddress, record.subnetMask, record.defaultGateway,
                                     record.primaryDns, record.secondaryDns};
     std::string* const addresses[] = {&settings.ipAddress, &settings.subnetMask,
                                       &settings.defaultGateway, &settings.primaryDns,
                                       &settings.secondaryDns};
-    for (size_t i = 0; i < std::size(kAddressOptions); ++i) {
-        const auto given = arguments.Value(kAddressOptions[i]);
-        if (given && !IsDottedQuad(*given)) {
-            return Refuse(error, std::string(kAddressOptions[i]) + " takes a dotted IPv4 address");
-        }
-        *addresses[i] = given.value_or(reported[i]);
+    for (size_t i = 0; i < std::size(addresses); ++i) {
+        *addresses[i] = options.addresses[i].value_or(reported[i]);
     }
     return settings;
+}
+
+Json NetworkSettingsJson(const NetworkSettings& settings) {
+    return {{"ipStatus", settings.protocolIndex}, {"ipAddress", settings.ipAddress},
+            {"subnetMask", settings.subnetMask},  {"defaultGateway", settings.defaultGateway},
+            {"primaryDns", settings.primaryDns},  {"secondaryDns", settings.secondaryDns}};
 }
 
 }  // namespace zerin::cli

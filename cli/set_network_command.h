@@ -3,21 +3,32 @@
 // device reports.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "cli/command.h"
+#include "cli/json_output.h"
 #include "protocol/device_record.h"
 #include "protocol/network_settings_update.h"
-#include "cli/arguments.h"
-#include "cli/command.h"
 
 namespace zerin::cli {
 
-const Command& SetNetworkCommand();
+// The options' values, each checked as the command line is read.
+struct NetworkSettingsOptions {
+    bool dhcp = false;
+    bool staticAddress = false;
+    // --ip, --mask, --gateway, --dns1, --dns2, in the order of the request's fields.
+    std::optional<std::string> addresses[5];
+};
 
-// The settings to send: the given options over the record's values; nothing, with the reason in
-// error, for --dhcp with --static or an address that is not dotted decimal.
-std::optional<NetworkSettings> NetworkSettingsFrom(const DeviceRecord& record,
-                                                   const Arguments& arguments, std::string& error);
+std::unique_ptr<Command> MakeSetNetworkCommand();
+
+// The settings to send: the given options over the record's values.
+NetworkSettings NetworkSettingsFrom(const DeviceRecord& record,
+                                    const NetworkSettingsOptions& options);
+
+// The settings by the record's field names.
+Json NetworkSettingsJson(const NetworkSettings& settings);
 
 }  // namespace zerin::cli

@@ -1,9 +1,10 @@
 // Printing a device's details.
 #include "cli/show_command.h"
 
+#include "cli/device_target.h"
+#include "cli/exit_status.h"
+#include "cli/json_output.h"
 #include "protocol/device_texts.h"
-#include "cli/device_lookup.h"
-#include "cli/json_writer.h"
 
 namespace zerin::cli {
 
@@ -19,60 +20,74 @@ std::vector<std::string> ShareNames(const DeviceRecord& record) {
     return names;
 }
 
-std::string UsbRowJson(const UsbRow& row) {
-    return JsonObject()
-        .String("shareName", row.shareName)
-        .String("deviceId", row.deviceId)
-        .String("fileSystem", row.fileSystem)
-        .String("totalSize", row.totalSize)
-        .String("freeSpace", row.freeSpace)
-        .Text();
+Json UsbRowJson(const UsbRow& row) {
+    return {{"shareName", row.shareName},
+            {"deviceId", row.deviceId},
+            {"fileSystem", row.fileSystem},
+            {"totalSize", row.totalSize},
+            {"freeSpace", row.freeSpace}};
 }
 
-JsonObject RecordJson(const DeviceRecord& record) {
-    JsonObject json;
-    json.String("name", record.name)
-        .String("description", record.description)
-        .String("productCode", record.productCode)
-        .String("firmwareVersion", record.firmwareVersion)
-        .Number("passwordFlag", record.passwordFlag)
-        .String("macAddress", FormatMacAddress(record.macAddress))
-        .Number("ipStatus", record.ipStatus)
-        .String("ipAddress", record.ipAddress)
-        .String("subnetMask", record.subnetMask)
-        .String("defaultGateway", record.defaultGateway)
-        .String("primaryDns", record.primaryDns)
-        .String("secondaryDns", record.secondaryDns)
-        .String("deviceDate", record.deviceDate)
-        .String("deviceTime", record.deviceTime)
-        .Number("searchWord", record.searchWord)
-        .Number("timeZoneIndex", record.timeZoneIndex)
-        .Number("shareCount", record.shareCount);
-    return json;
+Json RecordJson(const DeviceRecord& record) {
+    return {{"name", record.name},
+            {"description", record.description},
+            {"productCode", record.productCode},
+            {"firmwareVersion", record.firmwareVersion},
+            {"passwordFlag", record.passwordFlag},
+            {"macAddress", FormatMacAddress(record.macAddress)},
+            {"ipStatus", record.ipStatus},
+            {"ipAddress", record.ipAddress},
+            {"subnetMask", record.subnetMask},
+            {"defaultGateway", record.defaultGateway},
+            {"primaryDns", record.primaryDns},
+            {"secondaryDns", record.secondaryDns},
+            {"deviceDate", record.deviceDate},
+            {"deviceTime", record.deviceTime},
+            {"searchWord", record.searchWord},
+            {"timeZoneIndex", record.timeZoneIndex},
+            {"shareCount", record.shareCount}};
 }
 
-int RunShow(const Arguments& arguments, CommandContext& context) {
-    auto record = LookUpDevice(context, arguments.positional[0]);
-    if (!record) {
-        return kExitUsage;
+class ShowCommand : public Command {
+  public:
+    CLI::App* Declare(CLI::App& tool) override {
+        CLI::App* command = tool.add_subcommand(
+            "show",
+            "Show a device's details, share names and USB storage, as the main window does");
+        AddDeviceTarget(*command, target_);
+        return command;
     }
-    const DeviceDetails details = QueryDeviceDetails(context.sockets, context.reporter, *record);
-    if (!details.opened) {
-        return kExitFailure;
+
+    int Run(CommandContext& context) override {
+        auto record = LookUpDevice(context, target_);
+        if (!record) {
+            return Finish(context, kExitBadInput);
+        }
+        const DeviceDetails details = QueryDeviceDetails(context.sockets, context.reporter, *record,
+                                                         ExchangeOptionsOf(target_));
+        if (!details.opened) {
+            return Finish(context, kExitNetworkFailed);
+        }
+        if (target_.json) {
+            PrintDetailsJson(*record, details, context.out);
+        } else {
+            PrintDetails(*record, details, context.out);
+        }
+        if (details.unanswered) {
+            Say(context, "no answer to the " + DetailRequestName(*details.unanswered) + " request");
+            return Finish(context, kExitNoAnswer);
+        }
+        return Finish(context, kExitDone);
     }
-    if (arguments.Has("--json")) {
-        PrintDetailsJson(*record, details, context.out);
-    } else {
-        PrintDetails(*record, details, context.out);
-    }
-    return kExitSuccess;
-}
+
+  private:
+    DeviceTarget target_;
+};
 
 }  // namespace
 
-const Command& ShowCommand() {
-    static const Command command{"show", "DEVICE [--json]", 1, {{"--json", false}}, RunShow};
-    return command;
+std::unique_ptr<Command> MakeShowCommand() {
+    return std::make_unique<ShowCommand>();
 }
 
 void PrintDetails(const DeviceRecord& record, const DeviceDetails& details, std::ostream& out) {
@@ -96,16 +111,28 @@ void PrintDetails(const DeviceRecord& record, const DeviceDetails& details, std:
 }
 
 void PrintDetailsJson(const DeviceRecord& record, const DeviceDetails& details, std::ostream& out) {
-    std::vector<std::string> shares;
-    for (const std::string& name : ShareNames(record)) {
-        shares.push_back(JsonString(name));
-    }
-    std::vector<std::string> rows;
+    Json json = RecordJson(record);
+    json["shares"] = ShareNames(record);
+    json["usb"] = Json::array();
     for (const UsbRow& row : details.usbRows) {
-        rows.push_back(UsbRowJson(row));
+        json["usb"].push_back(UsbRowJson(row));
     }
-    out << RecordJson(record).Json("shares", JsonArray(shares)).Json("usb", JsonArray(rows)).Text()
-        << '\n';
+    PrintJson(json, out);
+}
+
+std::string DetailRequestName(uint16_t command) {
+    switch (command) {
+        case CMD_GET_DEVICE_INFO:
+            return "device information";
+        case CMD_GET_NETWORK_INFO:
+            return "network information";
+        case CMD_GET_SHARE_COUNT:
+            return "share count";
+        case CMD_GET_SHARE_LIST:
+            return "share list";
+        default:
+            return "USB information";
+    }
 }
 
 }  // namespace zerin::cli

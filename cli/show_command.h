@@ -2,15 +2,17 @@
 // main window shows of it, its share names and its USB rows.
 #pragma once
 
+#include <memory>
 #include <ostream>
+#include <string>
 
+#include "cli/command.h"
 #include "protocol/device_details.h"
 #include "protocol/device_record.h"
-#include "cli/command.h"
 
 namespace zerin::cli {
 
-const Command& ShowCommand();
+std::unique_ptr<Command> MakeShowCommand();
 
 // One "label: value" line per detail text, in the main window's order, then one line per share
 // name and one tab-separated line per USB row under the USB list view's headings.
@@ -18,5 +20,8 @@ void PrintDetails(const DeviceRecord& record, const DeviceDetails& details, std:
 
 // One JSON object: the record's fields by their names, the share names and the USB rows.
 void PrintDetailsJson(const DeviceRecord& record, const DeviceDetails& details, std::ostream& out);
+
+// What a request of the detail queries asks for, as messages name it: "device information", ...
+std::string DetailRequestName(uint16_t command);
 
 }  // namespace zerin::cli

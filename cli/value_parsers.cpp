@@ -51,6 +51,12 @@ std::optional<std::array<int, 3>> ParseFields(std::string_view text, char separa
     return numbers;
 }
 
+int DaysInMonth(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
 }  // namespace
 
 std::optional<int> ParseNumber(std::string_view text, int min, int max) {
@@ -67,8 +73,8 @@ std::optional<int> ParseNumber(std::string_view text, int min, int max) {
 }
 
 std::optional<Date> ParseDate(std::string_view text) {
-    const auto numbers = ParseFields(text, '-', {{4, 0, 9999}, {2, 1, 12}, {2, 1, 31}});
-    if (!numbers) {
+    const auto numbers = ParseFields(text, '-', {{4, 1601, 9999}, {2, 1, 12}, {2, 1, 31}});
+    if (!numbers || (*numbers)[2] > DaysInMonth((*numbers)[0], (*numbers)[1])) {
         return std::nullopt;
     }
     return Date{(*numbers)[0], (*numbers)[1], (*numbers)[2]};
@@ -80,6 +86,10 @@ std::optional<TimeOfDay> ParseTime(std::string_view text) {
         return std::nullopt;
     }
     return TimeOfDay{(*numbers)[0], (*numbers)[1], (*numbers)[2]};
+}
+
+std::optional<int> ParseTimeZone(std::string_view text) {
+    return text == "none" ? -1 : ParseNumber(text, 0, kTimeZoneCount - 1);
 }
 
 bool IsDottedQuad(std::string_view text) {

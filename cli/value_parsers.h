@@ -17,11 +17,18 @@ struct TimeOfDay {
 // Decimal digits only, within [min, max].
 std::optional<int> ParseNumber(std::string_view text, int min, int max);
 
+// A real calendar date from the year 1601 (the setup wizard's date picker's first) to 9999:
 // YYYY-MM-DD, or YYYYMMDD as devices report it.
 std::optional<Date> ParseDate(std::string_view text);
 
 // HH:MM:SS, or HHMMSS as devices report it.
 std::optional<TimeOfDay> ParseTime(std::string_view text);
+
+// The time-zone list's entries.
+constexpr int kTimeZoneCount = 75;
+
+// An index of the time-zone list, or -1 for "none".
+std::optional<int> ParseTimeZone(std::string_view text);
 
 // Four numbers from 0 to 255 of one to three digits, separated by dots.
 bool IsDottedQuad(std::string_view text);

@@ -1,53 +1,79 @@
 // The verify command.
 #include "cli/verify_command.h"
 
+#include "cli/administrator_guard.h"
+#include "cli/device_target.h"
+#include "cli/exit_status.h"
+#include "cli/json_output.h"
+#include "cli/password_sources.h"
 #include "protocol/administrator_verification.h"
-#include "cli/device_lookup.h"
+#include "protocol/device_texts.h"
 
 namespace zerin::cli {
 
 namespace {
 
-// The Verify dialog's edits take no more than this.
-constexpr size_t kMaxNameLength = 16;
-constexpr size_t kMaxPasswordLength = 8;
+class VerifyCommand : public Command {
+  public:
+    CLI::App* Declare(CLI::App& tool) override {
+        CLI::App* command = tool.add_subcommand(
+            "verify", "Ask a device whether a name and password are its administrator's");
+        AddDeviceTarget(*command, target_);
+        AddCredentialOptions(*command, credentials_);
+        command->get_option("--user")->required();
+        return command;
+    }
 
-int RunVerify(const Arguments& arguments, CommandContext& context) {
-    const std::string name = arguments.Value("--user").value_or("");
-    const std::string password = arguments.Value("--password").value_or("");
-    if (!arguments.Has("--user") || name.size() > kMaxNameLength ||
-        password.size() > kMaxPasswordLength) {
-        context.err << "zerin-cli: verify needs --user of at most 16 characters and a password "
-                       "of at most 8\n";
-        return kExitUsage;
+    int Run(CommandContext& context) override {
+        const GivenPassword given =
+            ReadGivenPassword(credentials_, context.in, context.passwordVariable, context.err);
+        if (!given.error.empty()) {
+            Say(context, given.error);
+            return kExitBadInput;
+        }
+        const auto password =
+            PasswordOrPrompt(context, credentials_, given.password, target_.device);
+        if (!password) {
+            return kExitBadInput;
+        }
+        const auto record = LookUpDevice(context, target_);
+        if (!record) {
+            return Finish(context, kExitBadInput);
+        }
+        const VerificationResult result =
+            VerifyAdministrator(context.sockets, context.reporter, record->macAddress,
+                                *credentials_.user, *password, ExchangeOptionsOf(target_));
+        Print(context, *record, result);
+        return Finish(context, StatusOfVerification(result));
     }
-    const auto record = LookUpDevice(context, arguments.positional[0]);
-    if (!record) {
-        return kExitUsage;
-    }
-    const VerificationResult result =
-        VerifyAdministrator(context.sockets, context.reporter, record->macAddress, name, password);
-    switch (result.verification) {
-        case Verification::kAccepted:
+
+  private:
+    void Print(CommandContext& context, const DeviceRecord& record,
+               const VerificationResult& result) const {
+        const bool accepted = result.verification == Verification::kAccepted;
+        const bool answered = result.reply && result.reply->command == CMD_VERIFY;
+        if (target_.json) {
+            PrintJson({{"device", FormatMacAddress(record.macAddress)},
+                       {"accepted", accepted},
+                       {"status", answered ? Json(result.reply->status) : Json(nullptr)}},
+                      context.out);
+        } else if (accepted) {
             context.out << "accepted\n";
-            return kExitSuccess;
-        case Verification::kNotAccepted:
-            context.out << "not accepted: " << DescribeReply(result.reply, CMD_VERIFY) << '\n';
-            return kExitFailure;
-        default:
-            return kExitFailure;
+        } else if (answered) {
+            context.out << "not accepted (status " << result.reply->status << ")\n";
+        } else {
+            context.out << "no answer\n";
+        }
     }
-}
+
+    DeviceTarget target_;
+    CredentialOptions credentials_;
+};
 
 }  // namespace
 
-const Command& VerifyCommand() {
-    static const Command command{"verify",
-                                 "DEVICE --user NAME [--password PW]",
-                                 1,
-                                 {{"--user", true}, {"--password", true}},
-                                 RunVerify};
-    return command;
+std::unique_ptr<Command> MakeVerifyCommand() {
+    return std::make_unique<VerifyCommand>();
 }
 
 }  // namespace zerin::cli

@@ -1,11 +1,13 @@
-// `zerin-cli verify DEVICE --user NAME [--password PW]`: asks the device whether the name and
+// `zerin-cli verify DEVICE --user NAME [password source]`: asks the device whether the name and
 // password are its administrator's, and prints its verdict.
 #pragma once
+
+#include <memory>
 
 #include "cli/command.h"
 
 namespace zerin::cli {
 
-const Command& VerifyCommand();
+std::unique_ptr<Command> MakeVerifyCommand();
 
 }  // namespace zerin::cli

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <system_error>
 #include <thread>
 
 namespace zerin {
@@ -45,6 +46,10 @@ int PosixSocketLayer::Cleanup() {
 
 int PosixSocketLayer::LastError() {
     return errno;
+}
+
+std::string PosixSocketLayer::ErrorText(int error) {
+    return std::generic_category().message(error);
 }
 
 SocketLayer::Handle PosixSocketLayer::OpenUdp() {

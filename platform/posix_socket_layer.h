@@ -10,6 +10,7 @@ class PosixSocketLayer : public SocketLayer {
     StartResult Startup(uint16_t version) override;
     int Cleanup() override;
     int LastError() override;
+    std::string ErrorText(int error) override;
     Handle OpenUdp() override;
     Handle OpenTcp() override;
     void SetNonBlocking(Handle socket) override;

@@ -41,6 +41,19 @@ int WinsockSocketLayer::LastError() {
     return WSAGetLastError();
 }
 
+std::string WinsockSocketLayer::ErrorText(int error) {
+    char text[256] = {};
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                       static_cast<DWORD>(error), 0, text, sizeof text, nullptr);
+    std::string message(text, length);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
+                                message.back() == '.' || message.back() == ' ')) {
+        message.pop_back();
+    }
+    return message.empty() ? "Windows Sockets error " + std::to_string(error) : message;
+}
+
 SocketLayer::Handle WinsockSocketLayer::OpenUdp() {
     return OpenSocket(SOCK_DGRAM, IPPROTO_UDP);
 }

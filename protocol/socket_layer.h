@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace zerin {
 
@@ -24,6 +25,8 @@ class SocketLayer {
     // 0, or kSocketError with the reason in LastError().
     virtual int Cleanup() = 0;
     virtual int LastError() = 0;
+    // The system's text for an error of LastError().
+    virtual std::string ErrorText(int error) = 0;
 
     // kInvalidHandle when no socket could be created.
     virtual Handle OpenUdp() = 0;

@@ -12,9 +12,12 @@ TEST(ValueParsersTest, DatesWithOrWithoutDashes) {
     EXPECT_EQ(dashed->year, 2010);
     EXPECT_EQ(dashed->month, 3);
     EXPECT_EQ(dashed->day, 5);
-    EXPECT_TRUE(ParseDate("20240115"));
+    for (const char* good : {"20240115", "2024-02-29", "2000-02-29", "1601-01-01", "9999-12-31"}) {
+        EXPECT_TRUE(ParseDate(good)) << good;
+    }
     for (const char* bad : {"", "2024", "2010-3-05", "2010-13-01", "2010-00-10", "2010-01-32",
-                            "20100305x", "2010/03/05", "+010-03-05", "2010-03-05-01"}) {
+                            "20100305x", "2010/03/05", "+010-03-05", "2010-03-05-01", "2021-02-29",
+                            "1900-02-29", "2021-02-30", "2021-04-31", "1600-12-31"}) {
         EXPECT_FALSE(ParseDate(bad)) << bad;
     }
 }

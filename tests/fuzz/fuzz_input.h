@@ -48,6 +48,7 @@ class FuzzSocketLayer : public SocketLayer {
     void BindAny(Handle, uint16_t) override {}
     void Listen(Handle, int) override {}
     int SendBroadcast(Handle, const uint8_t*, size_t, uint16_t) override { return 0; }
+    std::string ErrorText(int) override { return {}; }
     int Receive(Handle socket, uint8_t* buffer, size_t capacity) override;
     void Sleep(int) override {}
     void WaitReadable(Handle, int) override {}

@@ -32,6 +32,10 @@ int ScriptedSocketLayer::LastError() {
     return lastError;
 }
 
+std::string ScriptedSocketLayer::ErrorText(int error) {
+    return "scripted error " + std::to_string(error);
+}
+
 SocketLayer::Handle ScriptedSocketLayer::Open(const char* kind, bool fail) {
     if (fail) {
         Record(std::string(kind) + " failed");

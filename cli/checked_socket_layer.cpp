@@ -1,0 +1,37 @@
+// Keeping the first network failure of a command.
+#include "cli/checked_socket_layer.h"
+
+namespace zerin::cli {
+
+SocketLayer::StartResult CheckedSocketLayer::Startup(uint16_t version) {
+    const StartResult result = platform_.Startup(version);
+    if (result.error != 0) {
+        Keep("the sockets layer did not start", result.error);
+    }
+    return result;
+}
+
+int CheckedSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
+                                      uint16_t port) {
+    const int result = platform_.SendBroadcast(socket, bytes, length, port);
+    if (result == kSocketError) {
+        Keep("a request could not be sent", platform_.LastError());
+    }
+    return result;
+}
+
+SocketLayer::Handle CheckedSocketLayer::Checked(Handle socket) {
+    if (socket == kInvalidHandle) {
+        Keep("no socket could be made", platform_.LastError());
+    }
+    return socket;
+}
+
+void CheckedSocketLayer::Keep(const std::string& what, int error) {
+    if (!failure_) {
+        failure_ =
+            what + ": " + platform_.ErrorText(error) + " (error " + std::to_string(error) + ")";
+    }
+}
+
+}  // namespace zerin::cli

@@ -1,0 +1,51 @@
+// The command-line tool's sockets layer: the platform's own, with the first failure of the
+// network kept (a sockets layer that did not start, a socket that could not be made, a request
+// that could not be sent), so that a command can say it and end with its own exit status.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "protocol/socket_layer.h"
+
+namespace zerin::cli {
+
+class CheckedSocketLayer : public SocketLayer {
+  public:
+    explicit CheckedSocketLayer(SocketLayer& platform) : platform_(platform) {}
+
+    // What failed first, with the system's reason; nothing while all went well.
+    const std::optional<std::string>& Failure() const { return failure_; }
+
+    StartResult Startup(uint16_t version) override;
+    int Cleanup() override { return platform_.Cleanup(); }
+    int LastError() override { return platform_.LastError(); }
+    std::string ErrorText(int error) override { return platform_.ErrorText(error); }
+    Handle OpenUdp() override { return Checked(platform_.OpenUdp()); }
+    Handle OpenTcp() override { return Checked(platform_.OpenTcp()); }
+    void SetNonBlocking(Handle socket) override { platform_.SetNonBlocking(socket); }
+    bool EnableBroadcast(Handle socket) override { return platform_.EnableBroadcast(socket); }
+    int SetReceiveBuffer(Handle socket, int bytes) override {
+        return platform_.SetReceiveBuffer(socket, bytes);
+    }
+    void BindAny(Handle socket, uint16_t port) override { platform_.BindAny(socket, port); }
+    void Listen(Handle socket, int backlog) override { platform_.Listen(socket, backlog); }
+    int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
+    int Receive(Handle socket, uint8_t* buffer, size_t capacity) override {
+        return platform_.Receive(socket, buffer, capacity);
+    }
+    void Sleep(int milliseconds) override { platform_.Sleep(milliseconds); }
+    void WaitReadable(Handle socket, int milliseconds) override {
+        platform_.WaitReadable(socket, milliseconds);
+    }
+    void Close(Handle socket) override { platform_.Close(socket); }
+
+  private:
+    Handle Checked(Handle socket);
+    void Keep(const std::string& what, int error);
+
+    SocketLayer& platform_;
+    std::optional<std::string> failure_;
+};
+
+}  // namespace zerin::cli

@@ -1,0 +1,65 @@
+// Dispatch of the command line to its command.
+#include "cli/cli_app.h"
+
+#include <memory>
+
+#include "cli/exit_status.h"
+#include "cli/search_command.h"
+#include "cli/set_device_command.h"
+#include "cli/set_network_command.h"
+#include "cli/show_command.h"
+#include "cli/verify_command.h"
+#include "zerin_version.h"
+
+namespace zerin::cli {
+
+namespace {
+
+constexpr char kDescription[] =
+    "zerin-cli: find the network storage devices on the local network, show their details and "
+    "write their settings. DEVICE is a device's name or MAC address as search prints it.";
+
+std::vector<std::unique_ptr<Command>> Commands() {
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(MakeSearchCommand());
+    commands.push_back(MakeShowCommand());
+    commands.push_back(MakeVerifyCommand());
+    commands.push_back(MakeSetDeviceCommand());
+    commands.push_back(MakeSetNetworkCommand());
+    return commands;
+}
+
+void Describe(CLI::App& tool) {
+    tool.set_version_flag("--version", "zerin-cli " ZERIN_VERSION_TEXT);
+    tool.require_subcommand(1);
+    tool.footer(kExitStatusHelp);
+    tool.failure_message([](const CLI::App* app, const CLI::Error& error) {
+        return "zerin-cli: " + CLI::FailureMessage::simple(app, error);
+    });
+    tool.get_formatter()->column_width(34);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& words, CommandContext& context) {
+    CLI::App tool(kDescription, "zerin-cli");
+    Describe(tool);
+    const auto commands = Commands();
+    std::vector<CLI::App*> declared;
+    for (const auto& command : commands) {
+        declared.push_back(command->Declare(tool));
+    }
+    try {
+        tool.parse(std::vector<std::string>(words.rbegin(), words.rend()));
+    } catch (const CLI::ParseError& error) {
+        return tool.exit(error, context.out, context.err) == 0 ? kExitDone : kExitBadInput;
+    }
+    for (size_t i = 0; i < commands.size(); ++i) {
+        if (declared[i]->parsed()) {
+            return commands[i]->Run(context);
+        }
+    }
+    return kExitBadInput;
+}
+
+}  // namespace zerin::cli

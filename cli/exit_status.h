@@ -1,0 +1,39 @@
+// The tool's exit statuses, each with one meaning, and the rules that give them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "protocol/administrator_verification.h"
+#include "protocol/packet.h"
+
+namespace zerin::cli {
+
+enum ExitStatus : int {
+    kExitDone = 0,
+    kExitNoAnswer = 1,       // the device did not answer, or refused the settings
+    kExitBadInput = 2,       // bad arguments, bad input, or no such device
+    kExitNotAccepted = 3,    // the administrator name or password was not accepted
+    kExitNetworkFailed = 4,  // the sockets layer failed, or a request could not be sent
+};
+
+// The statuses as the help and the README state them.
+extern const char kExitStatusHelp[];
+
+// How a device took a settings write.
+enum class WriteResult { kAccepted, kRefused, kNoAnswer };
+
+// Accepted: a reply to the command with status 0; refused: with another status; anything else,
+// no datagram or one answering another command, is no answer.
+WriteResult ResultOfWrite(const std::optional<PacketHeader>& reply, uint16_t command);
+const char* WriteResultName(WriteResult result);
+ExitStatus StatusOfWrite(WriteResult result);
+
+// Accepted: done; refused by the device: not accepted; no answer: the device did not answer;
+// not sent: the network failed.
+ExitStatus StatusOfVerification(const VerificationResult& result);
+
+// A network failure decides the status, whatever the command made of what it got.
+ExitStatus FinalStatus(ExitStatus status, bool networkFailed);
+
+}  // namespace zerin::cli

@@ -1,0 +1,105 @@
+// Reading the administrator's password from its sources.
+#include "cli/password_sources.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+namespace zerin::cli {
+
+const char kPasswordSourcesHelp[] =
+    "--password-file FILE, --password-stdin, the variable ZERIN_PASSWORD or --password PW";
+
+namespace {
+
+// One line without its line end; nothing at the end of the input.
+std::optional<std::string> ReadLine(std::istream& in) {
+    std::string line;
+    if (!std::getline(in, line) && line.empty()) {
+        return std::nullopt;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return line;
+}
+
+GivenPassword FromFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return {std::nullopt,
+                "cannot read the password file " + path + ": " + std::strerror(errno)};
+    }
+    return {ReadLine(file).value_or(""), ""};
+}
+
+GivenPassword FromStandardInput(std::istream& in) {
+    const auto line = ReadLine(in);
+    if (!line) {
+        return {std::nullopt, "--password-stdin: no line on standard input"};
+    }
+    return {line, ""};
+}
+
+GivenPassword FirstSource(const CredentialOptions& options, std::istream& in,
+                          const std::optional<std::string>& variable) {
+    if (options.passwordFile) {
+        return FromFile(*options.passwordFile);
+    }
+    if (options.passwordStdin) {
+        return FromStandardInput(in);
+    }
+    return {variable ? variable : options.password, ""};
+}
+
+}  // namespace
+
+void AddCredentialOptions(CLI::App& command, CredentialOptions& options) {
+    command.add_option("--user", options.user, "the administrator's name (at most 16 bytes)")
+        ->type_name("NAME")
+        ->check(CLI::Validator(
+            [](const std::string& name) {
+                return name.size() <= kMaxUserLength ? "" : "takes at most 16 bytes";
+            },
+            ""));
+    command
+        .add_option("--password-file", options.passwordFile,
+                    "read the password from the first line of FILE")
+        ->type_name("FILE");
+    command.add_flag("--password-stdin", options.passwordStdin,
+                     "read the password from one line of standard input");
+    command
+        .add_option("--password", options.password,
+                    "the password itself (other users of this machine can see it; "
+                    "ZERIN_PASSWORD is read before it)")
+        ->type_name("PW");
+}
+
+GivenPassword ReadGivenPassword(const CredentialOptions& options, std::istream& in,
+                                const std::optional<std::string>& variable, std::ostream& err) {
+    if (options.password) {
+        err << "zerin-cli: warning: a password on the command line can be seen by other users of "
+               "this machine; use --password-file, --password-stdin or ZERIN_PASSWORD\n";
+    }
+    GivenPassword given = FirstSource(options, in, variable);
+    if (given.password && given.password->size() > kMaxPasswordLength) {
+        return {std::nullopt, "the password takes at most 8 bytes"};
+    }
+    return given;
+}
+
+std::optional<std::string> PromptForPassword(Console& console, std::ostream& err,
+                                             const std::string& prompt) {
+    if (!console.InputIsTerminal()) {
+        return std::nullopt;
+    }
+    err << prompt << std::flush;
+    const auto password = console.ReadHiddenLine();
+    if (password && password->size() > kMaxPasswordLength) {
+        err << "zerin-cli: the password takes at most 8 bytes\n";
+        return std::nullopt;
+    }
+    return password;
+}
+
+}  // namespace zerin::cli

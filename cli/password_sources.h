@@ -1,0 +1,48 @@
+// The administrator's name and password of a command: --user, and the password from the first
+// source given of --password-file, --password-stdin, ZERIN_PASSWORD and --password, else from a
+// prompt without echo when the input is a terminal. A password is never printed.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "platform/console.h"
+
+namespace zerin::cli {
+
+// The Verify dialog's edits take no more than these.
+constexpr size_t kMaxUserLength = 16;
+constexpr size_t kMaxPasswordLength = 8;
+
+struct CredentialOptions {
+    std::optional<std::string> user;
+    std::optional<std::string> passwordFile;
+    bool passwordStdin = false;
+    std::optional<std::string> password;
+};
+
+// The options that name the sources, in the order they are tried.
+extern const char kPasswordSourcesHelp[];
+
+void AddCredentialOptions(CLI::App& command, CredentialOptions& options);
+
+// What the sources other than the prompt gave.
+struct GivenPassword {
+    std::optional<std::string> password;  // nothing: no source was given
+    std::string error;                    // a source given but unreadable, or a password too long
+};
+
+// Reads the first source given; warns on the error stream when --password is given, which other
+// users of the machine can see.
+GivenPassword ReadGivenPassword(const CredentialOptions& options, std::istream& in,
+                                const std::optional<std::string>& variable, std::ostream& err);
+
+// Asks for the password on the error stream and reads it without echo; nothing when the input is
+// not a terminal, or ends.
+std::optional<std::string> PromptForPassword(Console& console, std::ostream& err,
+                                             const std::string& prompt);
+
+}  // namespace zerin::cli

@@ -1,0 +1,98 @@
+// The settings write of set-device and set-network.
+#include "cli/settings_write.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "cli/administrator_guard.h"
+#include "cli/exit_status.h"
+#include "cli/show_command.h"
+#include "protocol/device_texts.h"
+
+namespace zerin::cli {
+
+namespace {
+
+// The detail queries whose replies a write can build on, in the order they are asked.
+constexpr uint16_t kQueryOrder[] = {CMD_GET_DEVICE_INFO, CMD_GET_NETWORK_INFO};
+
+int Position(uint16_t command) {
+    const auto found = std::find(std::begin(kQueryOrder), std::end(kQueryOrder), command);
+    return found == std::end(kQueryOrder) ? static_cast<int>(std::size(kQueryOrder))
+                                          : static_cast<int>(found - std::begin(kQueryOrder));
+}
+
+}  // namespace
+
+std::optional<uint16_t> MissingReply(const DeviceDetails& details, uint16_t needed) {
+    if (details.unanswered && Position(*details.unanswered) <= Position(needed)) {
+        return details.unanswered;
+    }
+    return std::nullopt;
+}
+
+void SettingsWriteCommand::AddWriteOptions(CLI::App& command) {
+    AddDeviceTarget(command, target_);
+    AddCredentialOptions(command, credentials_);
+}
+
+int SettingsWriteCommand::Run(CommandContext& context) {
+    const GivenPassword given =
+        ReadGivenPassword(credentials_, context.in, context.passwordVariable, context.err);
+    if (!given.error.empty()) {
+        Say(context, given.error);
+        return kExitBadInput;
+    }
+    auto record = LookUpDevice(context, target_);
+    if (!record) {
+        return Finish(context, kExitBadInput);
+    }
+    const DeviceDetails details =
+        QueryDeviceDetails(context.sockets, context.reporter, *record, Options());
+    if (!details.opened) {
+        return Finish(context, kExitNetworkFailed);
+    }
+    if (const auto missing = MissingReply(details, NeededReply())) {
+        Say(context,
+            "no answer to the " + DetailRequestName(*missing) + " request, nothing written");
+        return Finish(context, kExitNoAnswer);
+    }
+    const int guard =
+        PassAdministratorGuard(context, *record, credentials_, given.password, Options());
+    if (guard != kExitDone) {
+        return Finish(context, guard);
+    }
+    std::string error;
+    if (!Build(*record, error)) {
+        Say(context, error + ", nothing written");
+        return Finish(context, kExitBadInput);
+    }
+    const SettingsUpdateResult result = Write(context, *record);
+    if (result.code != 0) {
+        return Finish(context, kExitNetworkFailed);
+    }
+    return Finish(context, Report(context, *record, result));
+}
+
+int SettingsWriteCommand::Report(CommandContext& context, const DeviceRecord& record,
+                                 const SettingsUpdateResult& result) {
+    const WriteResult written = ResultOfWrite(result.reply, WriteCommand());
+    if (target_.json) {
+        const Json status =
+            written == WriteResult::kNoAnswer ? Json(nullptr) : Json(result.reply->status);
+        PrintJson({{"device", FormatMacAddress(record.macAddress)},
+                   {"sent", SentFields()},
+                   {"result", WriteResultName(written)},
+                   {"status", status}},
+                  context.out);
+    } else {
+        context.out << WriteResultName(written);
+        if (written == WriteResult::kRefused) {
+            context.out << " (status " << result.reply->status << ')';
+        }
+        context.out << '\n';
+    }
+    return StatusOfWrite(written);
+}
+
+}  // namespace zerin::cli
