@@ -1,6 +1,7 @@
 // Dispatch of the command line to its command.
 #include "cli/cli_app.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "cli/exit_status.h"
@@ -39,6 +40,13 @@ void Describe(CLI::App& tool) {
     tool.get_formatter()->column_width(34);
 }
 
+// A first word that is neither an option nor a command's name.
+bool IsUnknownCommand(const std::vector<CLI::App*>& declared, const std::string& word) {
+    return word.rfind('-', 0) != 0 &&
+           std::none_of(declared.begin(), declared.end(),
+                        [&](CLI::App* c) { return c->get_name() == word; });
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& words, CommandContext& context) {
@@ -48,6 +56,10 @@ int RunCli(const std::vector<std::string>& words, CommandContext& context) {
     std::vector<CLI::App*> declared;
     for (const auto& command : commands) {
         declared.push_back(command->Declare(tool));
+    }
+    if (!words.empty() && IsUnknownCommand(declared, words[0])) {
+        Say(context, "unknown command " + words[0] + "\nRun with --help for more information.");
+        return kExitBadInput;
     }
     try {
         tool.parse(std::vector<std::string>(words.rbegin(), words.rend()));

@@ -27,8 +27,10 @@ ShownDevice Device() {
         std::copy_n(name, std::char_traits<char>::length(name), entry);
         AppendShareEntry(record, entry);
     }
-    device.details = {
-        true, FormatDetailTexts(record), {{"Public", "USB1", "FAT32", "15258", "7%"}}};
+    device.details = {true,
+                      FormatDetailTexts(record),
+                      {{"Public", "USB1", "FAT32", "15258", "7%"}},
+                      std::nullopt};
     return device;
 }
 
@@ -67,7 +69,7 @@ TEST(ShowCommandTest, JsonNamesTheRecordFieldsAndListsSharesAndUsbRows) {
 TEST(ShowCommandTest, ARecordNeverQueriedShowsNoSharesAndNoUsbTable) {
     DeviceRecord record;
     std::ostringstream out;
-    PrintDetails(record, {true, FormatDetailTexts(record), {}}, out);
+    PrintDetails(record, {true, FormatDetailTexts(record), {}, std::nullopt}, out);
     EXPECT_EQ(out.str(),
               "Firmware Version: V\nDescription: \nMac Address: 00:00:00:00:00:00\n"
               "IP Address: \nIP Status: Static ip\n");

@@ -1,0 +1,92 @@
+// The command line as a whole: every bad value is refused with exit status 2 before anything is
+// sent; help and the version are exit status 0.
+#include "cli/cli_app.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tests/cli/fake_console.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_socket_layer.h"
+#include "zerin_version.h"
+
+namespace zerin::cli {
+namespace {
+
+class CliAppTest : public ::testing::Test {
+  protected:
+    int Run(const std::vector<std::string>& words) {
+        out.str("");
+        err.str("");
+        return RunCli(words, context);
+    }
+
+    testing::ScriptedSocketLayer scripted;
+    CheckedSocketLayer sockets{scripted};
+    testing::RecordingReporter reporter;
+    testing::FakeConsole console;
+    std::istringstream in;
+    std::ostringstream out, err;
+    CommandContext context{sockets, reporter, console, in, out, err, std::nullopt};
+};
+
+TEST_F(CliAppTest, BadInputIsRefusedBeforeAnythingIsSent) {
+    struct Case {
+        std::vector<std::string> words;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{}, "A subcommand is required"},
+        {{"frobnicate", "--json"}, "unknown command frobnicate"},
+        {{"show"}, "DEVICE is required"},
+        {{"search", "--bogus"}, "--bogus"},
+        {{"set-device", "D", "--date", "2021-02-30"}, "takes a real calendar date"},
+        {{"set-device", "D", "--date", "21-01-01"}, "takes a real calendar date"},
+        {{"set-device", "D", "--time", "24:00:00"}, "takes a 24-hour time"},
+        {{"set-device", "D", "--timezone", "75"}, "from 0 to 74, or none"},
+        {{"set-device", "D", "--description", "v1.2"}, "each a digit, a letter"},
+        {{"set-device", "D", "--description", std::string(64, 'd')}, "at most 63 characters"},
+        {{"set-device", "D", "--ask-password", "maybe"}, "--ask-password"},
+        {{"set-device", "D", "--user", std::string(17, 'u')}, "at most 16 bytes"},
+        {{"set-device", "D", "--password", "ninechars"}, "the password takes at most 8 bytes"},
+        {{"set-device", "D", "--password-file", "/nonexistent"}, "cannot read the password file"},
+        {{"set-network", "D", "--mask", "255.255.0"}, "takes a dotted IPv4 address"},
+        {{"set-network", "D", "--ip", "10.0.0.256"}, "takes a dotted IPv4 address"},
+        {{"set-network", "D", "--dhcp", "--static"}, "excludes"},
+        {{"show", "D", "--timeout", "0"}, "--timeout"},
+        {{"verify", "D"}, "--user is required"},
+        {{"verify", "D", "--user", "admin"}, "no password for D"},
+        {{"verify", "D", "--user", "admin", "--password-stdin"}, "no line on standard input"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run(c.words), 2) << c.error;
+        EXPECT_NE(err.str().find(c.error), std::string::npos) << err.str();
+        EXPECT_EQ(out.str(), "") << c.error;
+        EXPECT_TRUE(scripted.calls.empty()) << c.error;
+    }
+}
+
+TEST_F(CliAppTest, HelpShowsTheExitStatusesAndTheVersionIsTheBuilds) {
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_NE(out.str().find("3  the administrator name or password was not accepted"),
+              std::string::npos)
+        << out.str();
+    EXPECT_EQ(Run({"set-network", "--help"}), 0);
+    EXPECT_NE(out.str().find("--password-stdin"), std::string::npos) << out.str();
+    EXPECT_EQ(Run({"--version"}), 0);
+    EXPECT_EQ(out.str(), "zerin-cli " ZERIN_VERSION_TEXT "\n");
+    EXPECT_TRUE(scripted.calls.empty());
+}
+
+TEST_F(CliAppTest, ASearchThatCannotBeSentIsANetworkFailure) {
+    scripted.sendError = 101;
+    EXPECT_EQ(Run({"search"}), 4);
+    EXPECT_EQ(err.str(),
+              "zerin-cli: the network failed: a request could not be sent: scripted error 101 "
+              "(error 101)\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+}  // namespace
+}  // namespace zerin::cli
