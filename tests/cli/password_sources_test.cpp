@@ -67,7 +67,8 @@ TEST_F(PasswordSourcesTest, SourcesThatCannotBeReadAreErrors) {
     const Case cases[] = {
         {{"admin", "/nonexistent/pw", false, std::nullopt},
          "cannot read the password file /nonexistent/pw: No such file or directory"},
-        {{"admin", std::nullopt, true, std::nullopt}, "--password-stdin: no line on standard input"},
+        {{"admin", std::nullopt, true, std::nullopt},
+         "--password-stdin: no line on standard input"},
         {{"admin", std::nullopt, false, "ninechars"}, "the password takes at most 8 bytes"},
     };
     for (const Case& c : cases) {

@@ -66,6 +66,16 @@ TEST(ShowCommandTest, JsonNamesTheRecordFieldsAndListsSharesAndUsbRows) {
               "\"totalSize\":\"15258\",\"freeSpace\":\"7%\"}]}\n");
 }
 
+TEST(ShowCommandTest, JsonShowsBytesThatAreNotUtf8AsReplacementCharacters) {
+    ShownDevice device = Device();
+    std::copy_n("Caf\xe9 \xc3\xa9t\xc3", 11, device.record.description);
+    std::ostringstream out;
+    PrintDetailsJson(device.record, device.details, out);
+    EXPECT_NE(out.str().find("\"description\":\"Caf\xef\xbf\xbd \xc3\xa9t\xef\xbf\xbd\""),
+              std::string::npos)
+        << out.str();
+}
+
 TEST(ShowCommandTest, ARecordNeverQueriedShowsNoSharesAndNoUsbTable) {
     DeviceRecord record;
     std::ostringstream out;

@@ -1,0 +1,82 @@
+#!/bin/sh
+# zerin-cli as a script uses it, against the simulated devices of cli.conf over real sockets: the
+# device's guard, no write from a lost reply, the first unanswered request ending the work, the
+# exit statuses, zerin-cli.exe under Wine printing what the Linux build prints, and a search that
+# cannot be sent.
+. "$(dirname "$0")/lib.sh"
+
+cli="$NATIVE_BIN/zerin-cli"
+start_devsim --config "$(dirname "$0")/cli.conf"
+
+# expect STATUS COMMAND...: runs the command with no terminal on its input; its output in
+# $WORK/out, its messages in $WORK/err.
+expect() {
+    want=$1
+    shift
+    got=0
+    "$@" < /dev/null > "$WORK/out" 2> "$WORK/err" || got=$?
+    [ "$got" -eq "$want" ] || fail "$* gave status $got, not $want: $(cat "$WORK/err")"
+}
+
+# requests_to COMMAND MAC: how many requests with the command (two hex digits) reached the
+# device with the MAC (twelve hex digits).
+requests_to() {
+    logged in | grep -c "^${1}000000....$2" || true
+}
+
+said() {
+    grep -qF "$1" "$WORK/err" || fail "expected '$1' among the messages: $(cat "$WORK/err")"
+}
+
+# The guard: no credentials, a wrong password, then the right one; nothing written until then.
+expect 2 "$cli" set-network NETSTOR-000040 --dhcp
+said "give --user NAME and --password-file FILE, --password-stdin"
+printf 'guess\n' > "$WORK/wrong"
+expect 3 "$cli" set-network NETSTOR-000040 --dhcp --user admin --password-file "$WORK/wrong"
+said "did not accept the administrator name or password, nothing written"
+[ "$(requests_to 13 025a00000040)" -eq 0 ] || fail "a network write went out unverified"
+
+expect 0 env ZERIN_PASSWORD=secret "$cli" set-network NETSTOR-000040 --dhcp --user admin --json
+grep -qF '"result":"accepted","status":0}' "$WORK/out" || fail "set-network: $(cat "$WORK/out")"
+printf 'secret\n' | "$cli" set-device 02:5A:00:00:00:40 --user admin --password-stdin \
+    --description "Set from the CLI" --date 2037-12-31 --time 23:59:58 --timezone 74 > "$WORK/out"
+[ "$(cat "$WORK/out")" = accepted ] || fail "set-device: $(cat "$WORK/out")"
+expect 0 "$cli" show NETSTOR-000040 --json
+for field in '"description":"Set from the CLI"' '"deviceDate":"20371231"' \
+    '"deviceTime":"235958"' '"passwordFlag":1' '"timeZoneIndex":74' '"ipStatus":1'; do
+    grep -qF "$field" "$WORK/out" || fail "expected $field in $(cat "$WORK/out")"
+done
+expect 3 "$cli" verify NETSTOR-000040 --user admin --password guess --json
+[ "$(cat "$WORK/out")" = '{"device":"02:5a:00:00:00:40","accepted":false,"status":1}' ] ||
+    fail "verify --json: $(cat "$WORK/out")"
+said "can be seen by other users"
+
+# No write from a lost reply, and nothing asked after the first unanswered request.
+expect 1 "$cli" set-device NETSTOR-000041 --description Lost --timeout 0.3
+said "no answer to the device information request, nothing written"
+expect 1 "$cli" set-network NETSTOR-000042 --static --timeout 0.3
+said "no answer to the network information request, nothing written"
+for mac in 025a00000041 025a00000042; do
+    [ "$(requests_to 11 $mac)$(requests_to 13 $mac)" = 00 ] || fail "a write went out to $mac"
+done
+expect 1 "$cli" show NETSTOR-000042 --timeout 0.3
+grep -qx "Description: Mute network" "$WORK/out" || fail "show lost what arrived: $(cat "$WORK/out")"
+said "no answer to the network information request"
+[ "$(requests_to 20 025a00000042)" -eq 0 ] || fail "show asked on after an unanswered request"
+
+# zerin-cli.exe prints byte for byte what the Linux build prints, and ends with the same status.
+for words in "search" "show NETSTOR-000040 --json"; do
+    # shellcheck disable=SC2086
+    "$cli" $words > "$WORK/linux.txt"
+    # shellcheck disable=SC2086
+    run_wine "$WINDOWS_BIN/zerin-cli.exe" $words > "$WORK/windows.txt" < /dev/null
+    cmp "$WORK/linux.txt" "$WORK/windows.txt" >&2 || fail "zerin-cli.exe $words printed otherwise"
+done
+expect 2 run_wine "$WINDOWS_BIN/zerin-cli.exe" show NO-SUCH-DEVICE
+said "no device named NO-SUCH-DEVICE answered the search"
+
+# A search that cannot leave: the network failed.
+ip route del default
+expect 4 "$cli" search
+said "the network failed: a request could not be sent: Network is unreachable"
+echo "cli: ok"
