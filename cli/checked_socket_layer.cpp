@@ -11,16 +11,30 @@ SocketLayer::StartResult CheckedSocketLayer::Startup(uint16_t version) {
     return result;
 }
 
+int CheckedSocketLayer::BindAddress(Handle socket, uint32_t address, uint16_t port) {
+    return Checked(platform_.BindAddress(socket, address, port), "a socket could not be bound");
+}
+
 int CheckedSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
                                       uint16_t port) {
-    const int result = platform_.SendBroadcast(socket, bytes, length, port);
+    return Checked(platform_.SendBroadcast(socket, bytes, length, port),
+                   "a request could not be sent");
+}
+
+int CheckedSocketLayer::SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
+                               uint16_t port) {
+    return Checked(platform_.SendTo(socket, bytes, length, address, port),
+                   "a request could not be sent");
+}
+
+int CheckedSocketLayer::Checked(int result, const char* what) {
     if (result == kSocketError) {
-        Keep("a request could not be sent", platform_.LastError());
+        Keep(what, platform_.LastError());
     }
     return result;
 }
 
-SocketLayer::Handle CheckedSocketLayer::Checked(Handle socket) {
+SocketLayer::Handle CheckedSocketLayer::CheckedSocket(Handle socket) {
     if (socket == kInvalidHandle) {
         Keep("no socket could be made", platform_.LastError());
     }

@@ -21,16 +21,19 @@ class CheckedSocketLayer : public SocketLayer {
     int Cleanup() override { return platform_.Cleanup(); }
     int LastError() override { return platform_.LastError(); }
     std::string ErrorText(int error) override { return platform_.ErrorText(error); }
-    Handle OpenUdp() override { return Checked(platform_.OpenUdp()); }
-    Handle OpenTcp() override { return Checked(platform_.OpenTcp()); }
+    Handle OpenUdp() override { return CheckedSocket(platform_.OpenUdp()); }
+    Handle OpenTcp() override { return CheckedSocket(platform_.OpenTcp()); }
     void SetNonBlocking(Handle socket) override { platform_.SetNonBlocking(socket); }
     bool EnableBroadcast(Handle socket) override { return platform_.EnableBroadcast(socket); }
     int SetReceiveBuffer(Handle socket, int bytes) override {
         return platform_.SetReceiveBuffer(socket, bytes);
     }
     void BindAny(Handle socket, uint16_t port) override { platform_.BindAny(socket, port); }
+    int BindAddress(Handle socket, uint32_t address, uint16_t port) override;
     void Listen(Handle socket, int backlog) override { platform_.Listen(socket, backlog); }
     int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
+    int SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
+               uint16_t port) override;
     int Receive(Handle socket, uint8_t* buffer, size_t capacity) override {
         return platform_.Receive(socket, buffer, capacity);
     }
@@ -41,7 +44,8 @@ class CheckedSocketLayer : public SocketLayer {
     void Close(Handle socket) override { platform_.Close(socket); }
 
   private:
-    Handle Checked(Handle socket);
+    Handle CheckedSocket(Handle socket);
+    int Checked(int result, const char* what);
     void Keep(const std::string& what, int error);
 
     SocketLayer& platform_;

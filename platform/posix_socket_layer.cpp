@@ -86,11 +86,24 @@ void PosixSocketLayer::Listen(Handle socket, int backlog) {
     listen(Fd(socket), backlog);
 }
 
+int PosixSocketLayer::BindAddress(Handle socket, uint32_t address, uint16_t port) {
+    const sockaddr_in local = Address(address, port);
+    return bind(Fd(socket), reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0
+               ? 0
+               : kSocketError;
+}
+
 int PosixSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
                                     uint16_t port) {
-    const sockaddr_in address = Address(INADDR_BROADCAST, port);
-    const ssize_t sent = sendto(Fd(socket), bytes, length, 0,
-                                reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    return SendTo(socket, bytes, length, INADDR_BROADCAST, port);
+}
+
+int PosixSocketLayer::SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
+                             uint16_t port) {
+    const sockaddr_in destination = Address(address, port);
+    const ssize_t sent =
+        sendto(Fd(socket), bytes, length, 0, reinterpret_cast<const sockaddr*>(&destination),
+               sizeof destination);
     return sent < 0 ? kSocketError : 0;
 }
 

@@ -91,12 +91,25 @@ void WinsockSocketLayer::Listen(Handle socket, int backlog) {
     listen(Sock(socket), backlog);
 }
 
+int WinsockSocketLayer::BindAddress(Handle socket, uint32_t address, uint16_t port) {
+    const sockaddr_in local = Address(address, port);
+    return bind(Sock(socket), reinterpret_cast<const sockaddr*>(&local), sizeof local) ==
+                   SOCKET_ERROR
+               ? kSocketError
+               : 0;
+}
+
 int WinsockSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
                                       uint16_t port) {
-    const sockaddr_in address = Address(INADDR_BROADCAST, port);
+    return SendTo(socket, bytes, length, INADDR_BROADCAST, port);
+}
+
+int WinsockSocketLayer::SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
+                               uint16_t port) {
+    const sockaddr_in destination = Address(address, port);
     const int sent =
         sendto(Sock(socket), reinterpret_cast<const char*>(bytes), static_cast<int>(length), 0,
-               reinterpret_cast<const sockaddr*>(&address), sizeof address);
+               reinterpret_cast<const sockaddr*>(&destination), sizeof destination);
     return sent == SOCKET_ERROR ? kSocketError : 0;
 }
 

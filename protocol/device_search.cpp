@@ -54,6 +54,51 @@ std::unique_ptr<DeviceRecord> ParseSearchReply(const uint8_t* bytes, size_t leng
     return record;
 }
 
+namespace {
+
+// Through the adapter to its directed broadcast too, unless that is its own address (a /32).
+Route SearchRoute(const NetworkAdapter& adapter) {
+    const Ipv4Address broadcast = BroadcastAddress(adapter);
+    return {adapter.address,
+            broadcast != adapter.address ? std::optional<Ipv4Address>(broadcast) : std::nullopt};
+}
+
+// One exchange an adapter, its search request sent; null for an adapter whose socket failed.
+std::vector<std::unique_ptr<Exchange>> SendThroughAdapters(
+    SocketLayer& sockets, Reporter& reporter, const std::vector<NetworkAdapter>& adapters) {
+    std::vector<std::unique_ptr<Exchange>> exchanges;
+    for (const NetworkAdapter& adapter : adapters) {
+        auto exchange =
+            std::make_unique<Exchange>(sockets, reporter, kSearchTiming,
+                                       ExchangeOptions{std::nullopt, false, SearchRoute(adapter)});
+        if (!exchange->OpenForBroadcast()) {
+            exchange.reset();
+        } else {
+            sockets.SetReceiveBuffer(exchange->Socket(), kSearchReceiveBufferBytes);
+            exchange->Send(CMD_SEARCH);
+        }
+        exchanges.push_back(std::move(exchange));
+    }
+    return exchanges;
+}
+
+// Takes every datagram waiting on any of the sockets; false when none was.
+bool TakeWaitingAnswers(const std::vector<std::unique_ptr<Exchange>>& exchanges,
+                        const AddAnswerCallback& addAnswer) {
+    bool any = false;
+    for (size_t i = 0; i < exchanges.size(); ++i) {
+        while (const auto length = exchanges[i] ? exchanges[i]->PollOnce() : std::nullopt) {
+            any = true;
+            if (auto record = ParseSearchReply(exchanges[i]->Received(), *length)) {
+                addAnswer(std::move(record), i);
+            }
+        }
+    }
+    return any;
+}
+
+}  // namespace
+
 void SearchDevices(SocketLayer& sockets, Reporter& reporter, const AddDeviceCallback& addDevice) {
     Exchange exchange(sockets, reporter, kSearchTiming);
     if (!exchange.Open() || !OpenAndCloseListener(sockets, reporter)) {
@@ -67,6 +112,18 @@ void SearchDevices(SocketLayer& sockets, Reporter& reporter, const AddDeviceCall
             addDevice(std::move(record));
         }
     });
+}
+
+void SearchThroughAdapters(SocketLayer& sockets, Reporter& reporter,
+                           const std::vector<NetworkAdapter>& adapters, int windowMs,
+                           const AddAnswerCallback& addAnswer) {
+    const auto exchanges = SendThroughAdapters(sockets, reporter, adapters);
+    const int emptyRounds = (windowMs + kSearchTiming.intervalMs - 1) / kSearchTiming.intervalMs;
+    for (int round = 0; round <= emptyRounds;) {
+        if (!TakeWaitingAnswers(exchanges, addAnswer) && round++ < emptyRounds) {
+            sockets.Sleep(kSearchTiming.intervalMs);
+        }
+    }
 }
 
 }  // namespace zerin

@@ -27,7 +27,8 @@ Exchange::Exchange(SocketLayer& sockets, Reporter& reporter, const ExchangeTimin
     : sockets_(sockets),
       reporter_(reporter),
       timing_(WithReplyTimeout(timing, options.replyTimeoutMs)),
-      stopWhenUnanswered_(options.stopWhenUnanswered) {}
+      stopWhenUnanswered_(options.stopWhenUnanswered),
+      route_(options.route) {}
 
 Exchange::~Exchange() {
     if (socket_ != SocketLayer::kInvalidHandle) {
@@ -51,6 +52,9 @@ bool Exchange::Open() {
         return false;
     }
     sockets_.SetNonBlocking(socket_);
+    if (route_) {
+        sockets_.BindAddress(socket_, route_->localAddress, 0);
+    }
     return true;
 }
 
@@ -76,7 +80,11 @@ void Exchange::Send(uint16_t command, const uint8_t* payload, uint16_t payloadLe
     WriteU16(sendBuffer_ + kCommandOffset, command);
     WriteU16(sendBuffer_ + kPayloadLengthOffset, payloadLength);
     std::copy_n(payload, payloadLength, sendBuffer_ + kHeaderSize);
-    sockets_.SendBroadcast(socket_, sendBuffer_, kHeaderSize + payloadLength, kDevicePort);
+    const size_t length = kHeaderSize + payloadLength;
+    sockets_.SendBroadcast(socket_, sendBuffer_, length, kDevicePort);
+    if (route_ && route_->directedBroadcast) {
+        sockets_.SendTo(socket_, sendBuffer_, length, *route_->directedBroadcast, kDevicePort);
+    }
 }
 
 std::optional<size_t> Exchange::PollOnce() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "protocol/network_adapter.h"
 #include "protocol/packet.h"
 #include "protocol/reporter.h"
 #include "protocol/socket_layer.h"
@@ -23,12 +24,22 @@ struct ExchangeTiming {
     bool waitForReadable;
 };
 
+// The adapter an exchange goes through: its socket is bound to the adapter's address, so that its
+// broadcasts leave through that adapter, and each request also goes to the directed broadcast
+// address when one is given.
+struct Route {
+    Ipv4Address localAddress = 0;
+    std::optional<Ipv4Address> directedBroadcast;
+};
+
 // What a caller may ask of an exchange beyond its own course; the windows ask nothing. The
-// command-line tool waits for each reply as long as its user says, and gives up on a device at
-// its first request left without an answer.
+// command-line tool waits for each reply as long as its user says, gives up on a device at its
+// first request left without an answer, and talks to each device through the adapter that heard
+// it.
 struct ExchangeOptions {
     std::optional<int> replyTimeoutMs;  // instead of the empty-poll limit, waits of this total
     bool stopWhenUnanswered = false;    // no request goes out after one went unanswered
+    std::optional<Route> route;         // else the system's choice of adapter
 };
 
 extern const char* const kNetworkFailedMessage;
@@ -51,6 +62,8 @@ class Exchange {
 
     void SetTarget(const MacAddress& mac);
     void Send(uint16_t command, const uint8_t* payload = nullptr, uint16_t payloadLength = 0);
+    // The length of a datagram waiting now, without waiting for one.
+    std::optional<size_t> PollOnce();
     // The first datagram's length, or nothing once the empty-poll limit is reached.
     std::optional<size_t> AwaitDatagram();
     // Waits for one datagram; its header when it is long enough to hold one.
@@ -70,13 +83,13 @@ class Exchange {
     SocketLayer::Handle Socket() const { return socket_; }
 
   private:
-    std::optional<size_t> PollOnce();
     void WaitAfterEmptyPoll();
 
     SocketLayer& sockets_;
     Reporter& reporter_;
     ExchangeTiming timing_;
     bool stopWhenUnanswered_;
+    std::optional<Route> route_;
     std::optional<uint16_t> firstUnanswered_;
     bool started_ = false;
     SocketLayer::Handle socket_ = SocketLayer::kInvalidHandle;

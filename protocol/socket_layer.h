@@ -37,11 +37,16 @@ class SocketLayer {
     // Asks for a receive buffer of the given size; returns the size the system granted.
     virtual int SetReceiveBuffer(Handle socket, int bytes) = 0;
     virtual void BindAny(Handle socket, uint16_t port) = 0;
+    // Binds to one local address (host order); 0, or kSocketError with the reason in LastError().
+    virtual int BindAddress(Handle socket, uint32_t address, uint16_t port) = 0;
     virtual void Listen(Handle socket, int backlog) = 0;
     // Sends to 255.255.255.255 at the given port: 0, or kSocketError with the reason in
     // LastError().
     virtual int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
                               uint16_t port) = 0;
+    // Sends to one address (host order); as SendBroadcast.
+    virtual int SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
+                       uint16_t port) = 0;
     // The datagram's length, or kSocketError when none is waiting.
     virtual int Receive(Handle socket, uint8_t* buffer, size_t capacity) = 0;
     virtual void Sleep(int milliseconds) = 0;

@@ -167,5 +167,43 @@ TEST_F(DeviceSearchTest, CleanupFailureReportsTheLastErrorAfterTheDevicesAreAdde
     EXPECT_THAT(FoundNames(), ElementsAre("kept"));
 }
 
+const std::vector<NetworkAdapter> kAdapters{{"eth0", 0xc6336401, 24},   // 198.51.100.1/24
+                                            {"tun0", 0xcb007101, 32}};  // 203.0.113.1/32
+
+TEST(AdapterSearchTest, SendsThroughEachAdapterToBothBroadcastsOfItsSubnet) {
+    testing::ScriptedSocketLayer sockets;
+    testing::RecordingReporter reporter;
+    SearchThroughAdapters(sockets, reporter, kAdapters, 2000, [](auto, size_t) {});
+    EXPECT_THAT(sockets.calls, ElementsAre("Startup 514", "OpenUdp 100", "SetNonBlocking 100",
+                                           "BindAddress 100 198.51.100.1 0", "EnableBroadcast 100",
+                                           "SetReceiveBuffer 100 1048576", "SendBroadcast 100 1638",
+                                           "SendTo 100 198.51.100.255 1638", "Startup 514",
+                                           "OpenUdp 101", "SetNonBlocking 101",
+                                           "BindAddress 101 203.0.113.1 0", "EnableBroadcast 101",
+                                           "SetReceiveBuffer 101 1048576", "SendBroadcast 101 1638",
+                                           "Close 100", "Cleanup", "Close 101", "Cleanup"));
+    EXPECT_THAT(sockets.sent, ElementsAre(Bytes(12, 0), Bytes(12, 0), Bytes(12, 0)));
+    // One window for all: 20 sleeps, each after a round that polled both sockets.
+    EXPECT_EQ(sockets.sleeps, std::vector<int>(20, 100));
+    EXPECT_EQ(sockets.receiveAttempts, 2 * 21);
+}
+
+TEST(AdapterSearchTest, EveryAnswerComesWithTheAdapterThatHeardItAndDoesNotCountAsEmpty) {
+    testing::ScriptedSocketLayer sockets;
+    testing::RecordingReporter reporter;
+    // Polls go round the sockets, each drained: attempt 2 is the second socket's first poll,
+    // attempt 4 the first socket's in the second round.
+    sockets.DeliverAt(2, SearchReply("SECOND", "192.0.2.7"));
+    sockets.DeliverAt(4, SearchReply("FIRST", "198.51.100.9"));
+    sockets.DeliverAt(5, Bytes(12, 0));  // not a valid answer, but not an empty poll either
+    std::vector<std::pair<std::string, size_t>> answers;
+    SearchThroughAdapters(sockets, reporter, kAdapters, 300, [&](auto record, size_t adapter) {
+        answers.emplace_back(record->name, adapter);
+    });
+    EXPECT_THAT(answers, ElementsAre(std::pair<std::string, size_t>{"SECOND", 1},
+                                     std::pair<std::string, size_t>{"FIRST", 0}));
+    EXPECT_EQ(sockets.sleeps.size(), 3u);
+}
+
 }  // namespace
 }  // namespace zerin

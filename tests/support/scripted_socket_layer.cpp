@@ -1,6 +1,8 @@
 // The scripted sockets layer of the unit tests.
 #include "tests/support/scripted_socket_layer.h"
 
+#include "protocol/network_adapter.h"
+
 #include <algorithm>
 
 namespace zerin::testing {
@@ -77,9 +79,26 @@ void ScriptedSocketLayer::Listen(Handle socket, int backlog) {
     Record("Listen " + std::to_string(socket) + " " + std::to_string(backlog));
 }
 
+int ScriptedSocketLayer::BindAddress(Handle socket, uint32_t address, uint16_t port) {
+    Record("BindAddress " + std::to_string(socket) + " " + FormatIpv4(address) + " " +
+           std::to_string(port));
+    return 0;
+}
+
 int ScriptedSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
                                        uint16_t port) {
     Record("SendBroadcast " + std::to_string(socket) + " " + std::to_string(port));
+    return Sent(bytes, length);
+}
+
+int ScriptedSocketLayer::SendTo(Handle socket, const uint8_t* bytes, size_t length,
+                                uint32_t address, uint16_t port) {
+    Record("SendTo " + std::to_string(socket) + " " + FormatIpv4(address) + " " +
+           std::to_string(port));
+    return Sent(bytes, length);
+}
+
+int ScriptedSocketLayer::Sent(const uint8_t* bytes, size_t length) {
     if (sendError != 0) {
         lastError = sendError;
         return kSocketError;

@@ -57,8 +57,11 @@ class ScriptedSocketLayer : public SocketLayer {
     bool EnableBroadcast(Handle socket) override;
     int SetReceiveBuffer(Handle socket, int bytes) override;
     void BindAny(Handle socket, uint16_t port) override;
+    int BindAddress(Handle socket, uint32_t address, uint16_t port) override;
     void Listen(Handle socket, int backlog) override;
     int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
+    int SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
+               uint16_t port) override;
     int Receive(Handle socket, uint8_t* buffer, size_t capacity) override;
     void Sleep(int milliseconds) override;
     void WaitReadable(Handle socket, int milliseconds) override;
@@ -66,6 +69,8 @@ class ScriptedSocketLayer : public SocketLayer {
 
   private:
     Handle Open(const char* kind, bool fail);
+    // Keeps a datagram sent and hands it to onSend, or fails as scripted.
+    int Sent(const uint8_t* bytes, size_t length);
     void Record(const std::string& call) { calls.push_back(call); }
 
     Handle nextHandle_ = 100;
