@@ -1,6 +1,6 @@
 # The two commands: `make demo` and `make test`. Both install what is missing first.
 .PHONY: bootstrap build test test-native test-windows test-netns test-fuzz demo screenshots \
-        fuzz bench
+        fuzz bench dist
 .DEFAULT_GOAL := build
 
 bootstrap:
@@ -44,3 +44,7 @@ fuzz: bootstrap
 
 bench: build
 	scripts/bench
+
+# Release archives for Windows and Linux and their SHA256SUMS in dist/.
+dist: bootstrap
+	scripts/dist

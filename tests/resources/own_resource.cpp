@@ -1,13 +1,11 @@
 // Looks up resources of the running executable by type, id and language.
 #include "tests/resources/own_resource.h"
 
-#include "resources/resource.h"
-
 namespace zerin::test {
 
-ResourceBytes FindOwnResource(const char* type, int id) {
+ResourceBytes FindOwnResource(const char* type, int id, WORD language) {
     HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceExA(module, type, MAKEINTRESOURCEA(id), ZERIN_RESOURCE_LANGUAGE);
+    HRSRC found = FindResourceExA(module, type, MAKEINTRESOURCEA(id), language);
     if (!found) {
         return {};
     }

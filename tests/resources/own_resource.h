@@ -1,4 +1,4 @@
-// The bytes of a resource in the test executable's own image, looked up in the resources' language.
+// The bytes of a resource in the test executable's own image, looked up by type, id and language.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "resources/resource.h"
+
 namespace zerin::test {
 
 struct ResourceBytes {
@@ -14,8 +16,9 @@ struct ResourceBytes {
     size_t size = 0;
 };
 
-// The resource of the given type and numeric id in Chinese (PRC); empty when there is none.
-ResourceBytes FindOwnResource(const char* type, int id);
+// The resource of the given type and numeric id in a language, Zerin's Chinese (PRC) unless
+// another is named; empty when there is none.
+ResourceBytes FindOwnResource(const char* type, int id, WORD language = ZERIN_RESOURCE_LANGUAGE);
 
 // UTF-8 form of a UTF-16 text, for comparisons and messages.
 std::string ToUtf8(const std::wstring& text);
