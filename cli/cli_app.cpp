@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "cli/adapters_command.h"
 #include "cli/exit_status.h"
 #include "cli/search_command.h"
 #include "cli/set_device_command.h"
@@ -22,6 +23,7 @@ constexpr char kDescription[] =
 
 std::vector<std::unique_ptr<Command>> Commands() {
     std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(MakeAdaptersCommand());
     commands.push_back(MakeSearchCommand());
     commands.push_back(MakeShowCommand());
     commands.push_back(MakeVerifyCommand());

@@ -11,12 +11,16 @@
 
 #include "cli/checked_socket_layer.h"
 #include "platform/console.h"
+#include "platform/network_adapters.h"
+#include "platform/stop_signals.h"
 #include "protocol/reporter.h"
 
 namespace zerin::cli {
 
 struct CommandContext {
     CheckedSocketLayer& sockets;
+    NetworkAdapters& adapters;
+    StopSignals& stopSignals;
     Reporter& reporter;  // the protocol's own messages for the user
     Console& console;
     std::istream& in;
@@ -36,5 +40,9 @@ class Command {
 
 // Writes "zerin-cli: MESSAGE" on the error stream.
 void Say(CommandContext& context, const std::string& message);
+
+// The exit status for a command that ends at the status given: a network failure first said and
+// taking its place.
+int Finish(CommandContext& context, int status);
 
 }  // namespace zerin::cli

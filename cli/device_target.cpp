@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "cli/exit_status.h"
-#include "cli/search_command.h"
 #include "protocol/device_texts.h"
 
 namespace zerin::cli {
@@ -23,6 +22,7 @@ std::string LowerCase(std::string text) {
 
 void AddDeviceTarget(CLI::App& command, DeviceTarget& target) {
     command.add_option("DEVICE", target.device, "the device's name or MAC address")->required();
+    AddAdapterOption(command, target.adapters);
     command
         .add_option("--timeout", target.timeoutSeconds,
                     "seconds to wait for each reply; the first unanswered request ends the work "
@@ -33,30 +33,28 @@ void AddDeviceTarget(CLI::App& command, DeviceTarget& target) {
     command.add_flag("--json", target.json, "print JSON");
 }
 
-ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target) {
-    return {static_cast<int>(std::lround(target.timeoutSeconds * 1000)), true};
+ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const NetworkAdapter& adapter) {
+    return {static_cast<int>(std::lround(target.timeoutSeconds * 1000)), true,
+            Route{adapter.address, std::nullopt}};
 }
 
-std::unique_ptr<DeviceRecord> LookUpDevice(CommandContext& context, const DeviceTarget& target) {
-    DeviceArray devices = FindDevices(context.sockets, context.reporter);
+Lookup LookUpDevice(CommandContext& context, const DeviceTarget& target) {
+    const AdapterChoice choice = ChooseAdapters(context, target.adapters);
+    if (choice.status != kExitDone) {
+        return {{}, choice.status};
+    }
+    std::vector<FoundDevice> devices = FindDevices(context, choice.adapters, kSearchWindowMs);
     const std::string mac = LowerCase(target.device);
-    const auto found = std::find_if(devices.begin(), devices.end(), [&](const auto& record) {
-        return record->name == target.device || FormatMacAddress(record->macAddress) == mac;
+    const auto found = std::find_if(devices.begin(), devices.end(), [&](const FoundDevice& d) {
+        return d.record->name == target.device || FormatMacAddress(d.record->macAddress) == mac;
     });
     if (found != devices.end()) {
-        return std::move(*found);
+        return {std::move(*found), kExitDone};
     }
     if (!context.sockets.Failure()) {
         Say(context, "no device named " + target.device + " answered the search");
     }
-    return nullptr;
-}
-
-int Finish(CommandContext& context, int status) {
-    if (const auto& failure = context.sockets.Failure()) {
-        Say(context, "the network failed: " + *failure);
-    }
-    return FinalStatus(static_cast<ExitStatus>(status), context.sockets.Failure().has_value());
+    return {{}, kExitBadInput};
 }
 
 }  // namespace zerin::cli

@@ -1,35 +1,39 @@
 // The device a command acts on: its DEVICE argument (a name or MAC address as `search` prints
-// it), how long each of its replies is waited for, and its lookup by a search.
+// it), the adapters its search goes through, how long each of its replies is waited for, and its
+// lookup by a search.
 #pragma once
 
 #include <CLI/CLI.hpp>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "cli/command.h"
-#include "protocol/device_record.h"
+#include "cli/device_finder.h"
 #include "protocol/exchange.h"
 
 namespace zerin::cli {
 
 struct DeviceTarget {
     std::string device;
+    std::vector<std::string> adapters;
     double timeoutSeconds = 3;
     bool json = false;
 };
 
-// DEVICE, --timeout and --json.
+// DEVICE, --adapter, --timeout and --json.
 void AddDeviceTarget(CLI::App& command, DeviceTarget& target);
 
-// Each reply waited for --timeout seconds, and no request after the first one unanswered.
-ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target);
+// Each reply waited for --timeout seconds, no request after the first one unanswered, and every
+// request through the adapter that heard the device.
+ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const NetworkAdapter& adapter);
 
-// The first device found whose name or MAC address text is the target's; null when none is,
-// after saying so unless the search itself failed.
-std::unique_ptr<DeviceRecord> LookUpDevice(CommandContext& context, const DeviceTarget& target);
+struct Lookup {
+    FoundDevice found;  // no record when not found
+    int status;         // kExitDone when found, else the exit status of the reason
+};
 
-// The exit status for a command that ends at the status given: a network failure first said and
-// taking its place.
-int Finish(CommandContext& context, int status);
+// The first device found whose name or MAC address text is the target's; the reason said when
+// there is none.
+Lookup LookUpDevice(CommandContext& context, const DeviceTarget& target);
 
 }  // namespace zerin::cli

@@ -31,9 +31,11 @@ int main(int argc, char** argv) {
     zerin::PlatformSocketLayer platform;
     zerin::cli::CheckedSocketLayer sockets(platform);
     StderrReporter reporter;
+    zerin::PlatformNetworkAdapters adapters;
+    zerin::PlatformStopSignals stopSignals;
     zerin::PlatformConsole console;
-    zerin::cli::CommandContext context{sockets,   reporter,  console,           std::cin,
-                                       std::cout, std::cerr, PasswordVariable()};
+    zerin::cli::CommandContext context{sockets,  adapters,  stopSignals, reporter,          console,
+                                       std::cin, std::cout, std::cerr,   PasswordVariable()};
     const int status = zerin::cli::RunCli({argv + 1, argv + argc}, context);
     std::cout.flush();
     return status;

@@ -1,68 +1,148 @@
-// Listing of the devices found by a search.
+// The search command and its watch.
 #include "cli/search_command.h"
 
-#include "cli/device_target.h"
+#include <cmath>
+
+#include "cli/device_finder.h"
+#include "cli/device_listing.h"
+#include "cli/device_watch.h"
 #include "cli/exit_status.h"
 #include "cli/json_output.h"
-#include "protocol/device_search.h"
-#include "protocol/device_texts.h"
 
 namespace zerin::cli {
 
 namespace {
 
+// The sleeps of a watch's interval, short enough for a stop request to end it at once.
+constexpr int kIntervalStepMs = 100;
+
+int Milliseconds(double seconds) {
+    return static_cast<int>(std::lround(seconds * 1000));
+}
+
 class SearchCommand : public Command {
   public:
     CLI::App* Declare(CLI::App& tool) override {
         CLI::App* command = tool.add_subcommand(
-            "search", "Search the network for devices and list them: name, MAC and IP address");
-        command->add_flag("--json", json_, "print a JSON array");
+            "search",
+            "Search through every network adapter and list each device once: name, MAC and IP "
+            "address, and the adapter that heard it");
+        AddAdapterOption(*command, adapters_);
+        CLI::Option* json = command->add_flag("--json", json_, "print JSON");
+        command->add_flag("--csv", csv_, "print CSV with a header line")->excludes(json);
+        command->add_option("--window", windowSeconds_, "seconds the search takes answers")
+            ->type_name("SECONDS")
+            ->capture_default_str()
+            ->check(CLI::Range(0.1, 3600.0).description(""));
+        DeclareWatch(*command);
         return command;
     }
 
     int Run(CommandContext& context) override {
-        PrintDevices(FindDevices(context.sockets, context.reporter), json_, context.out);
-        return Finish(context, kExitDone);
+        const AdapterChoice choice = ChooseAdapters(context, adapters_);
+        if (choice.status != kExitDone) {
+            return choice.status;
+        }
+        return watch_ ? Watch(context, choice.adapters) : List(context, choice.adapters);
     }
 
   private:
-    bool json_ = false;
-};
+    void DeclareWatch(CLI::App& command) {
+        CLI::Option* watch = command.add_flag(
+            "--watch", watch_,
+            "search again and again and print what changed, one line an event, until Ctrl-C");
+        command.get_option("--csv")->excludes(watch);
+        command.add_option("--interval", intervalSeconds_, "seconds between a watch's searches")
+            ->type_name("SECONDS")
+            ->capture_default_str()
+            ->needs(watch)
+            ->check(CLI::Range(0.0, 86400.0).description(""));
+        command.add_option("--count", count_, "end the watch after N searches")
+            ->type_name("N")
+            ->needs(watch)
+            ->check(CLI::PositiveNumber.description(""));
+    }
 
-Json DeviceJson(const DeviceRecord& device) {
-    return {{"name", device.name},
-            {"mac", FormatMacAddress(device.macAddress)},
-            {"ip", device.ipAddress},
-            {"productCode", device.productCode}};
-}
+    std::vector<ListedDevice> Search(CommandContext& context,
+                                     const std::vector<NetworkAdapter>& adapters) const {
+        std::vector<ListedDevice> listed;
+        for (const FoundDevice& device :
+             FindDevices(context, adapters, Milliseconds(windowSeconds_))) {
+            listed.push_back(ListDevice(device));
+        }
+        return listed;
+    }
+
+    int List(CommandContext& context, const std::vector<NetworkAdapter>& adapters) const {
+        const std::vector<ListedDevice> devices = Search(context, adapters);
+        if (json_) {
+            Json array = Json::array();
+            for (const ListedDevice& device : devices) {
+                array.push_back(DeviceJson(device));
+            }
+            PrintJson(array, context.out);
+        } else {
+            context.out << (csv_ ? CsvHeader() : "");
+            for (const ListedDevice& device : devices) {
+                context.out << (csv_ ? CsvRecord(device) : DeviceLine(device, '\t') + '\n');
+            }
+        }
+        return Finish(context, kExitDone);
+    }
+
+    int Watch(CommandContext& context, const std::vector<NetworkAdapter>& adapters) const {
+        context.stopSignals.Catch();
+        DeviceWatch watch;
+        for (int window = 0; count_ == 0 || window < count_; ++window) {
+            if ((window > 0 && !WaitInterval(context)) || context.stopSignals.Requested()) {
+                break;
+            }
+            for (const WatchEvent& event : watch.Update(Search(context, adapters))) {
+                PrintEvent(context, event);
+            }
+            if (context.sockets.Failure()) {
+                break;
+            }
+        }
+        return Finish(context, kExitDone);
+    }
+
+    // False when a stop was requested meanwhile.
+    bool WaitInterval(CommandContext& context) const {
+        for (int waited = 0; waited < Milliseconds(intervalSeconds_); waited += kIntervalStepMs) {
+            if (context.stopSignals.Requested()) {
+                return false;
+            }
+            context.sockets.Sleep(kIntervalStepMs);
+        }
+        return true;
+    }
+
+    void PrintEvent(CommandContext& context, const WatchEvent& event) const {
+        if (json_) {
+            Json line = DeviceJson(event.device);
+            line["event"] = WatchEventName(event.kind);
+            PrintJson(line, context.out);
+        } else {
+            context.out << WatchEventMark(event.kind) << ' ' << DeviceLine(event.device, ' ')
+                        << '\n';
+        }
+        context.out.flush();
+    }
+
+    std::vector<std::string> adapters_;
+    bool json_ = false;
+    bool csv_ = false;
+    double windowSeconds_ = kSearchWindowMs / 1000.0;
+    bool watch_ = false;
+    double intervalSeconds_ = 5;
+    int count_ = 0;
+};
 
 }  // namespace
 
 std::unique_ptr<Command> MakeSearchCommand() {
     return std::make_unique<SearchCommand>();
-}
-
-DeviceArray FindDevices(SocketLayer& sockets, Reporter& reporter) {
-    DeviceArray devices;
-    SearchDevices(sockets, reporter, [&](std::unique_ptr<DeviceRecord> record) {
-        devices.push_back(std::move(record));
-    });
-    return devices;
-}
-
-void PrintDevices(const DeviceArray& devices, bool json, std::ostream& out) {
-    if (json) {
-        Json array = Json::array();
-        for (const auto& device : devices) {
-            array.push_back(DeviceJson(*device));
-        }
-        PrintJson(array, out);
-        return;
-    }
-    for (const auto& device : devices) {
-        out << device->name << '\t' << FormatMacAddress(device->macAddress) << '\t'
-            << device->ipAddress << '\n';
-    }
 }
 
 }  // namespace zerin::cli

@@ -77,9 +77,10 @@ class SetDeviceCommand : public SettingsWriteCommand {
 
     Json SentFields() const override { return DeviceSettingsJson(*settings_); }
 
-    SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record) override {
+    SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record,
+                               const ExchangeOptions& options) override {
         return SetDeviceInfo(context.sockets, context.reporter, record.macAddress, record.name,
-                             *settings_, Options());
+                             *settings_, options);
     }
 
   private:

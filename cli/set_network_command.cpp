@@ -54,9 +54,10 @@ class SetNetworkCommand : public SettingsWriteCommand {
 
     Json SentFields() const override { return NetworkSettingsJson(settings_); }
 
-    SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record) override {
+    SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record,
+                               const ExchangeOptions& options) override {
         return SetNetworkInfo(context.sockets, context.reporter, record.macAddress, settings_,
-                              Options());
+                              options);
     }
 
   private:

@@ -43,35 +43,46 @@ int SettingsWriteCommand::Run(CommandContext& context) {
         Say(context, given.error);
         return kExitBadInput;
     }
-    auto record = LookUpDevice(context, target_);
-    if (!record) {
-        return Finish(context, kExitBadInput);
+    const Lookup lookup = LookUpDevice(context, target_);
+    if (!lookup.found.record) {
+        return Finish(context, lookup.status);
     }
-    const DeviceDetails details =
-        QueryDeviceDetails(context.sockets, context.reporter, *record, Options());
-    if (!details.opened) {
+    DeviceRecord& record = *lookup.found.record;
+    const ExchangeOptions options = ExchangeOptionsOf(target_, lookup.found.adapter);
+    const int ready = ReadyToWrite(context, record, options, given.password);
+    if (ready != kExitDone) {
+        return Finish(context, ready);
+    }
+    const SettingsUpdateResult result = Write(context, record, options);
+    if (result.code != 0) {
         return Finish(context, kExitNetworkFailed);
+    }
+    return Finish(context, Report(context, record, result));
+}
+
+int SettingsWriteCommand::ReadyToWrite(CommandContext& context, DeviceRecord& record,
+                                       const ExchangeOptions& options,
+                                       const std::optional<std::string>& password) {
+    const DeviceDetails details =
+        QueryDeviceDetails(context.sockets, context.reporter, record, options);
+    if (!details.opened) {
+        return kExitNetworkFailed;
     }
     if (const auto missing = MissingReply(details, NeededReply())) {
         Say(context,
             "no answer to the " + DetailRequestName(*missing) + " request, nothing written");
-        return Finish(context, kExitNoAnswer);
+        return kExitNoAnswer;
     }
-    const int guard =
-        PassAdministratorGuard(context, *record, credentials_, given.password, Options());
+    const int guard = PassAdministratorGuard(context, record, credentials_, password, options);
     if (guard != kExitDone) {
-        return Finish(context, guard);
+        return guard;
     }
     std::string error;
-    if (!Build(*record, error)) {
+    if (!Build(record, error)) {
         Say(context, error + ", nothing written");
-        return Finish(context, kExitBadInput);
+        return kExitBadInput;
     }
-    const SettingsUpdateResult result = Write(context, *record);
-    if (result.code != 0) {
-        return Finish(context, kExitNetworkFailed);
-    }
-    return Finish(context, Report(context, *record, result));
+    return kExitDone;
 }
 
 int SettingsWriteCommand::Report(CommandContext& context, const DeviceRecord& record,

@@ -23,7 +23,6 @@ class SettingsWriteCommand : public Command {
   protected:
     // DEVICE, --timeout, --json and the administrator's name and password.
     void AddWriteOptions(CLI::App& command);
-    ExchangeOptions Options() const { return ExchangeOptionsOf(target_); }
 
     // The last detail query whose reply the settings are built on.
     virtual uint16_t NeededReply() const = 0;
@@ -32,10 +31,15 @@ class SettingsWriteCommand : public Command {
     virtual bool Build(const DeviceRecord& record, std::string& error) = 0;
     // The fields written, by the record's names.
     virtual Json SentFields() const = 0;
-    virtual SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record) = 0;
+    virtual SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record,
+                                       const ExchangeOptions& options) = 0;
     virtual uint16_t WriteCommand() const = 0;
 
   private:
+    // Runs the detail queries, passes the guard and builds the settings: kExitDone when the
+    // settings may be sent, else the status of the reason, said.
+    int ReadyToWrite(CommandContext& context, DeviceRecord& record, const ExchangeOptions& options,
+                     const std::optional<std::string>& password);
     int Report(CommandContext& context, const DeviceRecord& record,
                const SettingsUpdateResult& result);
 

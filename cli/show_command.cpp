@@ -59,12 +59,14 @@ class ShowCommand : public Command {
     }
 
     int Run(CommandContext& context) override {
-        auto record = LookUpDevice(context, target_);
-        if (!record) {
-            return Finish(context, kExitBadInput);
+        const Lookup lookup = LookUpDevice(context, target_);
+        if (!lookup.found.record) {
+            return Finish(context, lookup.status);
         }
-        const DeviceDetails details = QueryDeviceDetails(context.sockets, context.reporter, *record,
-                                                         ExchangeOptionsOf(target_));
+        DeviceRecord* record = lookup.found.record.get();
+        const DeviceDetails details =
+            QueryDeviceDetails(context.sockets, context.reporter, *record,
+                               ExchangeOptionsOf(target_, lookup.found.adapter));
         if (!details.opened) {
             return Finish(context, kExitNetworkFailed);
         }

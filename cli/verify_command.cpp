@@ -36,14 +36,15 @@ class VerifyCommand : public Command {
         if (!password) {
             return kExitBadInput;
         }
-        const auto record = LookUpDevice(context, target_);
-        if (!record) {
-            return Finish(context, kExitBadInput);
+        const Lookup lookup = LookUpDevice(context, target_);
+        if (!lookup.found.record) {
+            return Finish(context, lookup.status);
         }
-        const VerificationResult result =
-            VerifyAdministrator(context.sockets, context.reporter, record->macAddress,
-                                *credentials_.user, *password, ExchangeOptionsOf(target_));
-        Print(context, *record, result);
+        const DeviceRecord& record = *lookup.found.record;
+        const VerificationResult result = VerifyAdministrator(
+            context.sockets, context.reporter, record.macAddress, *credentials_.user, *password,
+            ExchangeOptionsOf(target_, lookup.found.adapter));
+        Print(context, record, result);
         return Finish(context, StatusOfVerification(result));
     }
 

@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "tests/cli/fake_console.h"
+#include "tests/cli/fake_platform.h"
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_socket_layer.h"
 #include "zerin_version.h"
@@ -24,11 +24,14 @@ class CliAppTest : public ::testing::Test {
 
     testing::ScriptedSocketLayer scripted;
     CheckedSocketLayer sockets{scripted};
+    testing::FakeAdapters adapters;
+    testing::FakeStopSignals stopSignals;
     testing::RecordingReporter reporter;
     testing::FakeConsole console;
     std::istringstream in;
     std::ostringstream out, err;
-    CommandContext context{sockets, reporter, console, in, out, err, std::nullopt};
+    CommandContext context{sockets, adapters, stopSignals, reporter,    console,
+                           in,      out,      err,         std::nullopt};
 };
 
 TEST_F(CliAppTest, BadInputIsRefusedBeforeAnythingIsSent) {
@@ -56,6 +59,10 @@ TEST_F(CliAppTest, BadInputIsRefusedBeforeAnythingIsSent) {
         {{"set-network", "D", "--dhcp", "--static"}, "excludes"},
         {{"show", "D", "--timeout", "0"}, "--timeout"},
         {{"verify", "D"}, "--user is required"},
+        {{"show", "D", "--adapter", "wlan9"},
+         "no adapter wlan9; the adapters: eth0 (198.51.100.1)"},
+        {{"search", "--json", "--csv"}, "excludes"},
+        {{"search", "--count", "3"}, "requires --watch"},
         {{"verify", "D", "--user", "admin"}, "no password for D"},
         {{"verify", "D", "--user", "admin", "--password-stdin"}, "no line on standard input"},
     };
@@ -85,6 +92,19 @@ TEST_F(CliAppTest, ASearchThatCannotBeSentIsANetworkFailure) {
     EXPECT_EQ(err.str(),
               "zerin-cli: the network failed: a request could not be sent: scripted error 101 "
               "(error 101)\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(CliAppTest, AWatchEndsAfterItsCountOrAtAStopRequest) {
+    EXPECT_EQ(Run({"search", "--watch", "--interval", "0.5", "--count", "2"}), 0);
+    EXPECT_TRUE(stopSignals.caught);
+    // Two windows of 20 sleeps, and between them the interval in 5 steps of 100 ms.
+    EXPECT_EQ(scripted.sleeps, std::vector<int>(45, 100));
+
+    scripted.sleeps.clear();
+    stopSignals.requested = true;
+    EXPECT_EQ(Run({"search", "--watch"}), 0);
+    EXPECT_TRUE(scripted.sleeps.empty());
     EXPECT_EQ(out.str(), "");
 }
 

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "tests/cli/fake_console.h"
+#include "tests/cli/fake_platform.h"
 
 namespace zerin::cli {
 namespace {

@@ -1,0 +1,70 @@
+// Choosing the adapters and finding the devices behind them.
+#include "cli/device_finder.h"
+
+#include <algorithm>
+#include <set>
+
+#include "cli/exit_status.h"
+#include "protocol/device_search.h"
+
+namespace zerin::cli {
+
+namespace {
+
+bool Names(const NetworkAdapter& adapter, const std::string& wanted) {
+    return adapter.name == wanted || FormatIpv4(adapter.address) == wanted;
+}
+
+std::string KnownAdapters(const std::vector<NetworkAdapter>& adapters) {
+    std::string known;
+    for (const NetworkAdapter& adapter : adapters) {
+        known +=
+            (known.empty() ? "" : ", ") + adapter.name + " (" + FormatIpv4(adapter.address) + ")";
+    }
+    return known.empty() ? "none is up" : known;
+}
+
+}  // namespace
+
+void AddAdapterOption(CLI::App& command, std::vector<std::string>& wanted) {
+    command
+        .add_option("--adapter", wanted,
+                    "search only through this adapter, by name or address (repeatable)")
+        ->type_name("NAME|ADDRESS");
+}
+
+AdapterChoice ChooseAdapters(CommandContext& context, const std::vector<std::string>& wanted) {
+    const std::vector<NetworkAdapter> all = context.adapters.List();
+    std::vector<NetworkAdapter> chosen;
+    for (const std::string& name : wanted) {
+        if (std::none_of(all.begin(), all.end(), [&](const auto& a) { return Names(a, name); })) {
+            Say(context, "no adapter " + name + "; the adapters: " + KnownAdapters(all));
+            return {{}, kExitBadInput};
+        }
+    }
+    std::copy_if(all.begin(), all.end(), std::back_inserter(chosen), [&](const auto& adapter) {
+        return wanted.empty() || std::any_of(wanted.begin(), wanted.end(), [&](const auto& name) {
+                   return Names(adapter, name);
+               });
+    });
+    if (chosen.empty()) {
+        Say(context, "no network adapter is up");
+        return {{}, kExitNetworkFailed};
+    }
+    return {chosen, kExitDone};
+}
+
+std::vector<FoundDevice> FindDevices(CommandContext& context,
+                                     const std::vector<NetworkAdapter>& adapters, int windowMs) {
+    std::vector<FoundDevice> found;
+    std::set<MacAddress> heard;
+    SearchThroughAdapters(context.sockets, context.reporter, adapters, windowMs,
+                          [&](std::unique_ptr<DeviceRecord> record, size_t adapter) {
+                              if (heard.insert(record->macAddress).second) {
+                                  found.push_back({std::move(record), adapters[adapter]});
+                              }
+                          });
+    return found;
+}
+
+}  // namespace zerin::cli

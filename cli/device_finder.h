@@ -1,0 +1,41 @@
+// The search of the command-line tool: through every adapter that is up, or those that --adapter
+// names, each device listed once with the adapter that heard it first.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+#include "protocol/device_record.h"
+#include "protocol/network_adapter.h"
+
+namespace zerin::cli {
+
+// The search's window when a command does not set its own, as the window's own search has it.
+constexpr int kSearchWindowMs = 2000;
+
+struct FoundDevice {
+    std::unique_ptr<DeviceRecord> record;
+    NetworkAdapter adapter;
+};
+
+// --adapter NAME|ADDRESS, repeatable.
+void AddAdapterOption(CLI::App& command, std::vector<std::string>& wanted);
+
+struct AdapterChoice {
+    std::vector<NetworkAdapter> adapters;
+    int status;  // kExitDone, or the exit status of the reason there are none
+};
+
+// The adapters a search goes through: every adapter that is up, or those named by name or
+// address. None, after saying why, when a name is unknown (with the adapters known: bad input) or
+// no adapter is up (the network failed).
+AdapterChoice ChooseAdapters(CommandContext& context, const std::vector<std::string>& wanted);
+
+// Every device that answered within the window, once, in the order of first answers.
+std::vector<FoundDevice> FindDevices(CommandContext& context,
+                                     const std::vector<NetworkAdapter>& adapters, int windowMs);
+
+}  // namespace zerin::cli

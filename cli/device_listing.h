@@ -1,0 +1,35 @@
+// How `search` writes a device it found: a tab-separated line, a JSON object, a CSV record, each
+// ending with the adapter that heard the device.
+#pragma once
+
+#include <string>
+
+#include "cli/device_finder.h"
+#include "cli/json_output.h"
+
+namespace zerin::cli {
+
+// What a listing shows of a found device, kept as values so a watch can compare windows.
+struct ListedDevice {
+    std::string name;
+    std::string mac;
+    std::string ip;
+    std::string productCode;
+    std::string adapterName;
+    std::string adapterAddress;
+};
+
+ListedDevice ListDevice(const FoundDevice& device);
+
+// name, MAC, IP address and adapter name, separated by the separator.
+std::string DeviceLine(const ListedDevice& device, char separator);
+
+// {"name", "mac", "ip", "productCode", "adapter": {"name", "address"}}
+Json DeviceJson(const ListedDevice& device);
+
+// RFC 4180: the header and the records end with CR LF; a field holding a comma, a quote or a
+// line end is quoted, its quotes doubled.
+std::string CsvHeader();
+std::string CsvRecord(const ListedDevice& device);
+
+}  // namespace zerin::cli

@@ -1,0 +1,38 @@
+// What changed between the windows of `search --watch`: a device that appears, one whose IP
+// address, name or adapter changed, and one missing from two windows in a row.
+#pragma once
+
+#include <vector>
+
+#include "cli/device_listing.h"
+
+namespace zerin::cli {
+
+enum class WatchEventKind { kAppeared, kChanged, kDisappeared };
+
+struct WatchEvent {
+    WatchEventKind kind;
+    ListedDevice device;  // as last seen
+};
+
+// "appeared", "changed", "disappeared", and the text lines' marks "+", "~", "-".
+const char* WatchEventName(WatchEventKind kind);
+const char* WatchEventMark(WatchEventKind kind);
+
+class DeviceWatch {
+  public:
+    // The events of one more window: first the changes and appearances in the window's order,
+    // then the disappearances in the order the devices appeared.
+    std::vector<WatchEvent> Update(const std::vector<ListedDevice>& window);
+
+  private:
+    struct Known {
+        ListedDevice device;
+        int missedWindows;
+    };
+    void Note(const ListedDevice& device, std::vector<WatchEvent>& events);
+
+    std::vector<Known> known_;
+};
+
+}  // namespace zerin::cli

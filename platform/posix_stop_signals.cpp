@@ -1,0 +1,30 @@
+// The stop signals seam over POSIX signals.
+#include <csignal>
+
+#include "platform/stop_signals.h"
+
+namespace zerin {
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) {
+    stopRequested = 1;
+}
+
+}  // namespace
+
+void PlatformStopSignals::Catch() {
+    struct sigaction action {};
+    action.sa_handler = RequestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+bool PlatformStopSignals::Requested() {
+    return stopRequested != 0;
+}
+
+}  // namespace zerin
