@@ -1,4 +1,5 @@
-// The adapters seam: the IPv4 network adapters that are up, loopback aside, in the system's order;
+// The adapters seam: the IPv4 network adapters that are up and running, loopback aside, in the
+// system's order;
 // one entry an address, so an adapter with two addresses is listed twice under its name.
 #pragma once
 

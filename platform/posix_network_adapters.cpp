@@ -16,7 +16,8 @@ Ipv4Address AddressOf(const sockaddr* address) {
 
 bool IsUpIpv4(const ifaddrs& entry) {
     return entry.ifa_addr != nullptr && entry.ifa_addr->sa_family == AF_INET &&
-           (entry.ifa_flags & IFF_UP) != 0 && (entry.ifa_flags & IFF_LOOPBACK) == 0;
+           (entry.ifa_flags & IFF_UP) != 0 && (entry.ifa_flags & IFF_RUNNING) != 0 &&
+           (entry.ifa_flags & IFF_LOOPBACK) == 0;
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The adapters seam over GetAdaptersAddresses.
-#include <iphlpapi.h>
-#include <windows.h>
 #include <winsock2.h>
+
+// After winsock2.h, as the adapters' declarations need it.
+#include <iphlpapi.h>
 #include <ws2tcpip.h>
 
 #include <vector>

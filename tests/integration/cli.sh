@@ -2,7 +2,7 @@
 # zerin-cli as a script uses it, against the simulated devices of cli.conf over real sockets: the
 # device's guard, no write from a lost reply, the first unanswered request ending the work, the
 # exit statuses, zerin-cli.exe under Wine printing what the Linux build prints, and a search that
-# cannot be sent.
+# cannot be sent or has no adapter to go through.
 . "$(dirname "$0")/lib.sh"
 
 cli="$NATIVE_BIN/zerin-cli"
@@ -75,8 +75,14 @@ done
 expect 2 run_wine "$WINDOWS_BIN/zerin-cli.exe" show NO-SUCH-DEVICE
 said "no device named NO-SUCH-DEVICE answered the search"
 
-# A search that cannot leave: the network failed.
-ip route del default
+# A search that cannot leave, as a rule prohibits the way into the subnet: the network failed.
+ip rule add from all lookup local pref 100
+ip rule del pref 0
+ip rule add to 198.51.100.0/24 prohibit pref 10
+expect 4 "$cli" search --window 0.2
+said "the network failed: a request could not be sent: Permission denied"
+# No adapter up: nothing to search through.
+ip link set zerin1 down
 expect 4 "$cli" search
-said "the network failed: a request could not be sent: Network is unreachable"
+said "no network adapter is up"
 echo "cli: ok"

@@ -200,8 +200,8 @@ TEST_F(DeviceDetailsTest, StoppingAtTheFirstSilenceKeepsWhatArrivedAndNamesTheRe
             sockets.Deliver(device.Answer(request));
         }
     };
-    const DeviceDetails details =
-        QueryDeviceDetails(sockets, reporter, record, {3000, /*stopWhenUnanswered=*/true});
+    const DeviceDetails details = QueryDeviceDetails(
+        sockets, reporter, record, {3000, /*stopWhenUnanswered=*/true, std::nullopt});
     EXPECT_THAT(SentCommands(), ElementsAre(CMD_GET_DEVICE_INFO, CMD_GET_NETWORK_INFO));
     EXPECT_EQ(sockets.waits, std::vector<int>(30, 100));
     EXPECT_EQ(details.unanswered, CMD_GET_NETWORK_INFO);

@@ -54,7 +54,7 @@ TEST_F(ExchangeTest, ACallersReplyTimeoutTakesAsManyWaitsOfTheIntervalRoundedUp)
                           {kVerifyLike, 0, 0}};
     for (const Case& c : cases) {
         testing::ScriptedSocketLayer layer;
-        Exchange exchange(layer, reporter, c.timing, {c.timeoutMs, false});
+        Exchange exchange(layer, reporter, c.timing, {c.timeoutMs, false, std::nullopt});
         ASSERT_TRUE(exchange.OpenForBroadcast());
         EXPECT_FALSE(exchange.Request(CMD_VERIFY));
         EXPECT_EQ(layer.waits, std::vector<int>(c.waits, c.timing.intervalMs)) << c.timeoutMs;
@@ -64,7 +64,7 @@ TEST_F(ExchangeTest, ACallersReplyTimeoutTakesAsManyWaitsOfTheIntervalRoundedUp)
 
 TEST_F(ExchangeTest, StoppingAtTheFirstUnansweredRequestSendsNothingMore) {
     sockets.DeliverAt(2, PacketBuilder(CMD_GET_DEVICE_INFO, 20));
-    Exchange exchange(sockets, reporter, kVerifyLike, {std::nullopt, true});
+    Exchange exchange(sockets, reporter, kVerifyLike, {std::nullopt, true, std::nullopt});
     ASSERT_TRUE(exchange.OpenForBroadcast());
     EXPECT_EQ(exchange.Request(CMD_GET_DEVICE_INFO), 20u);
     EXPECT_FALSE(exchange.Request(CMD_GET_NETWORK_INFO));
