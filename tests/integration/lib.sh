@@ -8,13 +8,14 @@ WINDOWS_BIN="$ROOT/build/windows/bin"
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/zerin-it.XXXXXX")
 DEVSIM_LOG="$WORK/devsim.log"
 DEVSIM_PID=""
+FAR_DEVSIM_PIDS=""
 
 # Runs at exit whatever the outcome; a wineserver that already ended is not a failure.
 cleanup() {
-    if [ -n "$DEVSIM_PID" ]; then
-        kill "$DEVSIM_PID" 2>/dev/null || true
-        wait "$DEVSIM_PID" 2>/dev/null || true
-    fi
+    for pid in $DEVSIM_PID $FAR_DEVSIM_PIDS; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
     if [ -d "$WORK/wineprefix" ]; then
         WINEPREFIX="$WORK/wineprefix" wineserver -k 2>/dev/null || true
     fi
@@ -27,18 +28,35 @@ fail() {
     exit 1
 }
 
+# await_ready PID FILE: waits until the simulator of that process id has written its ready file.
+await_ready() {
+    tries=0
+    until [ -s "$2" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -le 100 ] || fail "devsim did not start"
+        kill -0 "$1" 2>/dev/null || fail "devsim exited"
+        sleep 0.05
+    done
+}
+
 # start_devsim [devsim options]: starts the simulator and waits until its socket is bound.
 start_devsim() {
     rm -f "$WORK/devsim.ready"
     "$NATIVE_BIN/devsim" --log "$DEVSIM_LOG" --ready "$WORK/devsim.ready" "$@" &
     DEVSIM_PID=$!
-    tries=0
-    until [ -s "$WORK/devsim.ready" ]; do
-        tries=$((tries + 1))
-        [ "$tries" -le 100 ] || fail "devsim did not start"
-        kill -0 "$DEVSIM_PID" 2>/dev/null || fail "devsim exited"
-        sleep 0.05
-    done
+    await_ready "$DEVSIM_PID" "$WORK/devsim.ready"
+}
+
+# start_far_devsim HOLDER NAME [devsim options]: a simulator in the nested namespace of that
+# holder process (scripts/netns-two-adapters), logging to $WORK/NAME.log.
+start_far_devsim() {
+    holder=$1
+    name=$2
+    shift 2
+    nsenter -t "$holder" -n "$NATIVE_BIN/devsim" --log "$WORK/$name.log" \
+        --ready "$WORK/$name.ready" "$@" &
+    FAR_DEVSIM_PIDS="$FAR_DEVSIM_PIDS $!"
+    await_ready "$!" "$WORK/$name.ready"
 }
 
 stop_devsim() {
@@ -60,7 +78,7 @@ run_wine() {
     ZERIN_WINEPREFIX="$WORK/wineprefix" "$ROOT/scripts/wine-run" "$@"
 }
 
-# The datagrams the simulator logged in the given direction (in or out), as hex.
+# logged DIRECTION [LOG]: the datagrams the simulator logged in the direction (in or out), as hex.
 logged() {
-    awk -v dir="$1" '$2 == dir { print $NF }' "$DEVSIM_LOG"
+    awk -v dir="$1" '$2 == dir { print $NF }' "${2:-$DEVSIM_LOG}"
 }
