@@ -3,6 +3,7 @@
 
 #include "cli/value_parsers.h"
 #include "protocol/description_rule.h"
+#include "protocol/network_adapter.h"
 
 namespace zerin::cli {
 
@@ -30,7 +31,8 @@ CLI::Validator TimeCheck() {
 }
 
 CLI::Validator AddressCheck() {
-    return Check([](const std::string& v) { return IsDottedQuad(v); }, "a dotted IPv4 address");
+    return Check([](const std::string& v) { return ParseIpv4(v).has_value(); },
+                 "a dotted IPv4 address");
 }
 
 CLI::Validator DescriptionCheck() {

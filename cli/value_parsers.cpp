@@ -92,11 +92,4 @@ std::optional<int> ParseTimeZone(std::string_view text) {
     return text == "none" ? -1 : ParseNumber(text, 0, kTimeZoneCount - 1);
 }
 
-bool IsDottedQuad(std::string_view text) {
-    const std::vector<std::string_view> parts = Split(text, '.');
-    return parts.size() == 4 && std::all_of(parts.begin(), parts.end(), [](std::string_view part) {
-               return part.size() <= 3 && ParseNumber(part, 0, 255).has_value();
-           });
-}
-
 }  // namespace zerin::cli

@@ -1,4 +1,4 @@
-// The value formats of the command line: numbers, dates, times and dotted IPv4 addresses.
+// The value formats of the command line: numbers, dates, times and time-zone indexes.
 #pragma once
 
 #include <optional>
@@ -29,8 +29,5 @@ constexpr int kTimeZoneCount = 75;
 
 // An index of the time-zone list, or -1 for "none".
 std::optional<int> ParseTimeZone(std::string_view text);
-
-// Four numbers from 0 to 255 of one to three digits, separated by dots.
-bool IsDottedQuad(std::string_view text);
 
 }  // namespace zerin::cli
