@@ -14,6 +14,8 @@ class CheckedSocketLayer : public SocketLayer {
   public:
     explicit CheckedSocketLayer(SocketLayer& platform) : platform_(platform) {}
 
+    // The platform's own layer, for another checked layer of its own (one a thread).
+    SocketLayer& Platform() { return platform_; }
     // What failed first, with the system's reason; nothing while all went well.
     const std::optional<std::string>& Failure() const { return failure_; }
 

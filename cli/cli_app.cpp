@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/adapters_command.h"
+#include "cli/apply_command.h"
 #include "cli/exit_status.h"
 #include "cli/search_command.h"
 #include "cli/set_device_command.h"
@@ -29,6 +30,7 @@ std::vector<std::unique_ptr<Command>> Commands() {
     commands.push_back(MakeVerifyCommand());
     commands.push_back(MakeSetDeviceCommand());
     commands.push_back(MakeSetNetworkCommand());
+    commands.push_back(MakeApplyCommand());
     return commands;
 }
 

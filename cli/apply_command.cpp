@@ -1,0 +1,215 @@
+// The apply command: the file read and checked, one search, then every entry on its own socket,
+// up to --jobs at once, and the results in the file's order.
+#include "cli/apply_command.h"
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "cli/device_finder.h"
+#include "cli/exit_status.h"
+#include "cli/fleet_apply.h"
+#include "cli/job_pool.h"
+#include "cli/json_output.h"
+#include "cli/password_sources.h"
+#include "cli/progress_line.h"
+#include "protocol/device_texts.h"
+
+namespace zerin::cli {
+
+namespace {
+
+Json Nullable(const std::optional<std::string>& text) {
+    return text ? Json(*text) : Json(nullptr);
+}
+
+Json ResultJson(const EntryResult& result) {
+    Json changes = Json::array();
+    for (const Change& change : result.changes) {
+        changes.push_back(ChangeJson(change));
+    }
+    return {{"mac", Nullable(result.mac)},
+            {"name", Nullable(result.name)},
+            {"status", result.status},
+            {"changes", changes},
+            {"error", result.error.empty() ? Json(nullptr) : Json(result.error)}};
+}
+
+std::string ResultLine(const EntryResult& result) {
+    std::string line =
+        result.name.value_or("-") + ' ' + result.mac.value_or("-") + ' ' + result.status;
+    for (size_t i = 0; i < result.changes.size(); ++i) {
+        const Change& change = result.changes[i];
+        line += (i == 0 ? ": " : ", ") + change.field + ' ' +
+                change.from.dump(-1, ' ', false, Json::error_handler_t::replace) + " -> " +
+                change.to.dump(-1, ' ', false, Json::error_handler_t::replace);
+    }
+    return line + (result.error.empty() ? "" : " (" + result.error + ")");
+}
+
+// The device an entry names among those found; null when none.
+const FoundDevice* DeviceOf(const FleetEntry& entry, const std::vector<FoundDevice>& found) {
+    for (const FoundDevice& device : found) {
+        if ((entry.mac && FormatMacAddress(device.record->macAddress) == *entry.mac) ||
+            (entry.name && device.record->name == *entry.name)) {
+            return &device;
+        }
+    }
+    return nullptr;
+}
+
+class ApplyCommand : public Command {
+  public:
+    CLI::App* Declare(CLI::App& tool) override {
+        CLI::App* command = tool.add_subcommand(
+            "apply",
+            "Set up the devices of a JSON file: plan each entry's changes, then verify, write and "
+            "read back, several devices at once");
+        command->add_option("FILE", file_, "the JSON file (see the README)")->required();
+        command->add_flag("--dry-run", run_.dryRun,
+                          "print the plan; send no write, no verification");
+        command->add_option("--jobs", jobs_, "devices handled at once")
+            ->type_name("N")
+            ->capture_default_str()
+            ->check(CLI::Range(1, 256).description(""));
+        command->add_option("--timeout", timeoutSeconds_, "seconds to wait for each reply")
+            ->type_name("SECONDS")
+            ->capture_default_str()
+            ->check(CLI::Range(0.1, 3600.0).description(""));
+        command->add_flag("--json", json_, "print a JSON array, an object per entry");
+        AddAdapterOption(*command, adapters_);
+        AddCredentialOptions(*command, credentials_);
+        return command;
+    }
+
+    int Run(CommandContext& context) override {
+        run_.timeoutMs = static_cast<int>(std::lround(timeoutSeconds_ * 1000));
+        if (!ReadEntries(context) || !ReadPasswords(context)) {
+            return kExitBadInput;
+        }
+        const AdapterChoice choice = ChooseAdapters(context, adapters_);
+        if (choice.status != kExitDone) {
+            return choice.status;
+        }
+        const std::vector<FoundDevice> found =
+            FindDevices(context, choice.adapters, kSearchWindowMs);
+        std::vector<const FoundDevice*> devices;
+        for (const FleetEntry& entry : entries_) {
+            devices.push_back(DeviceOf(entry, found));
+        }
+        if (!Distinct(context, devices)) {
+            return kExitBadInput;
+        }
+        const std::vector<EntryResult> results = ApplyAll(context, devices);
+        Print(context, results);
+        const bool allDone = std::all_of(results.begin(), results.end(),
+                                         [](const EntryResult& r) { return IsDone(r.status); });
+        return Finish(context, allDone ? kExitDone : kExitNoAnswer);
+    }
+
+  private:
+    bool ReadEntries(CommandContext& context) {
+        std::ifstream file(file_, std::ios::binary);
+        std::ostringstream text;
+        if (!file || !(text << file.rdbuf())) {
+            Say(context, "cannot read " + file_);
+            return false;
+        }
+        std::string error;
+        auto entries = ReadFleetFile(text.str(), error);
+        if (!entries) {
+            Say(context, file_ + ": " + error);
+            return false;
+        }
+        entries_ = std::move(*entries);
+        return true;
+    }
+
+    // The run's password from its sources, or a prompt when a name is given; each entry's from
+    // its passwordFile.
+    bool ReadPasswords(CommandContext& context) {
+        const GivenPassword given =
+            ReadGivenPassword(credentials_, context.in, context.passwordVariable, context.err);
+        run_.user = credentials_.user;
+        run_.password = given.password;
+        bool readable = given.error.empty() || (Say(context, given.error), false);
+        if (readable && run_.user && !run_.password && !run_.dryRun) {
+            run_.password =
+                PromptForPassword(context.console, context.err, "Password of " + *run_.user + ": ");
+        }
+        for (const FleetEntry& entry : entries_) {
+            CredentialOptions own;
+            own.passwordFile = entry.passwordFile;
+            const GivenPassword password =
+                ReadGivenPassword(own, context.in, std::nullopt, context.err);
+            if (!password.error.empty()) {
+                Say(context, entry.label + ": " + password.error);
+                readable = false;
+            }
+            passwords_.push_back(password.password);
+        }
+        return readable;
+    }
+
+    // No two entries name one device.
+    bool Distinct(CommandContext& context, const std::vector<const FoundDevice*>& devices) const {
+        for (size_t i = 0; i < devices.size(); ++i) {
+            for (size_t j = 0; j < i; ++j) {
+                if (devices[i] && devices[i] == devices[j]) {
+                    Say(context, file_ + ": " + entries_[i].label + " names the device of " +
+                                     entries_[j].label);
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    std::vector<EntryResult> ApplyAll(CommandContext& context,
+                                      const std::vector<const FoundDevice*>& devices) const {
+        std::vector<EntryResult> results(entries_.size());
+        ProgressLine progress(context.err, context.console.ErrorIsTerminal(), "apply",
+                              entries_.size());
+        RunJobs(
+            entries_.size(), jobs_,
+            [&](size_t i) {
+                results[i] = ApplyEntry(entries_[i], devices[i], passwords_[i], run_,
+                                        context.sockets.Platform());
+            },
+            [&] { progress.Step(); });
+        progress.End();
+        return results;
+    }
+
+    void Print(CommandContext& context, const std::vector<EntryResult>& results) const {
+        if (json_) {
+            Json array = Json::array();
+            for (const EntryResult& result : results) {
+                array.push_back(ResultJson(result));
+            }
+            PrintJson(array, context.out);
+            return;
+        }
+        for (const EntryResult& result : results) {
+            context.out << ResultLine(result) << '\n';
+        }
+    }
+
+    std::string file_;
+    ApplyRun run_;
+    int jobs_ = 8;
+    double timeoutSeconds_ = 3;
+    bool json_ = false;
+    std::vector<std::string> adapters_;
+    CredentialOptions credentials_;
+    std::vector<FleetEntry> entries_;
+    std::vector<EntryPassword> passwords_;
+};
+
+}  // namespace
+
+std::unique_ptr<Command> MakeApplyCommand() {
+    return std::make_unique<ApplyCommand>();
+}
+
+}  // namespace zerin::cli

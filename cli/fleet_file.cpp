@@ -1,0 +1,259 @@
+// Reading the fleet file.
+#include "cli/fleet_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <initializer_list>
+
+#include "cli/json_output.h"
+#include "cli/password_sources.h"
+#include "cli/value_parsers.h"
+#include "protocol/description_rule.h"
+#include "protocol/network_adapter.h"
+
+namespace zerin::cli {
+
+const char* const kFleetAddressKeys[5] = {"ip", "mask", "gateway", "dns1", "dns2"};
+
+namespace {
+
+const std::initializer_list<const char*> kSettingKeys = {"description", "timeZone", "clock",
+                                                         "askPassword", "network"};
+const std::initializer_list<const char*> kEntryKeys = {"mac", "name", "user", "passwordFile"};
+constexpr size_t kMaxNameLength = 16;
+
+// Each reader gives false after putting "WHERE: WHAT" into the error.
+class Reader {
+  public:
+    explicit Reader(std::string& error) : error_(error) {}
+
+    bool Fail(const std::string& where, const std::string& what) {
+        error_ = where + ": " + what;
+        return false;
+    }
+
+    bool KnownKeys(const Json& object, const std::string& where,
+                   std::initializer_list<std::initializer_list<const char*>> allowed) {
+        for (const auto& item : object.items()) {
+            const bool known = std::any_of(allowed.begin(), allowed.end(), [&](const auto& keys) {
+                return std::find(keys.begin(), keys.end(), item.key()) != keys.end();
+            });
+            if (!known) {
+                return Fail(where, "unknown key \"" + item.key() + "\"");
+            }
+        }
+        return true;
+    }
+
+    bool Text(const Json& object, const char* key, const std::string& where,
+              std::optional<std::string>& text) {
+        if (!object.contains(key)) {
+            return true;
+        }
+        if (!object[key].is_string()) {
+            return Fail(where, std::string(key) + " takes text");
+        }
+        text = object[key].get<std::string>();
+        return true;
+    }
+
+    bool Settings(const Json& object, const std::string& where, FleetSettings& settings) {
+        return Description(object, where, settings) && TimeZone(object, where, settings) &&
+               Clock(object, where, settings) && AskPassword(object, where, settings) &&
+               Network(object, where, settings.network);
+    }
+
+    bool Entry(const Json& object, FleetEntry& entry) {
+        if (!object.is_object()) {
+            return Fail(entry.label, "an entry is an object");
+        }
+        if (!Identity(object, entry) ||
+            !KnownKeys(object, entry.label, {kEntryKeys, kSettingKeys}) ||
+            !Text(object, "user", entry.label, entry.user) ||
+            !Text(object, "passwordFile", entry.label, entry.passwordFile)) {
+            return false;
+        }
+        if (entry.user && entry.user->size() > kMaxUserLength) {
+            return Fail(entry.label, "user takes at most 16 bytes");
+        }
+        return Settings(object, entry.label, entry.settings);
+    }
+
+  private:
+    bool Identity(const Json& object, FleetEntry& entry) {
+        if (object.contains("mac") == object.contains("name")) {
+            return Fail(entry.label,
+                        "an entry names its device by \"mac\" or by \"name\", one of them");
+        }
+        if (!Text(object, "mac", entry.label, entry.mac) ||
+            !Text(object, "name", entry.label, entry.name)) {
+            return false;
+        }
+        if (entry.mac && !NormaliseMac(*entry.mac)) {
+            return Fail(entry.label, "mac takes six hex pairs separated by colons");
+        }
+        if (entry.name && (entry.name->empty() || entry.name->size() > kMaxNameLength)) {
+            return Fail(entry.label, "name takes 1 to 16 characters");
+        }
+        entry.label += " (" + entry.mac.value_or(entry.name.value_or("")) + ")";
+        return true;
+    }
+
+    // xx:xx:xx:xx:xx:xx in any case, made lower case.
+    static bool NormaliseMac(std::string& mac) {
+        if (mac.size() != 17) {
+            return false;
+        }
+        for (size_t i = 0; i < mac.size(); ++i) {
+            const bool colon = i % 3 == 2;
+            if (colon ? mac[i] != ':' : !std::isxdigit(static_cast<unsigned char>(mac[i]))) {
+                return false;
+            }
+            mac[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(mac[i])));
+        }
+        return true;
+    }
+
+    bool Description(const Json& object, const std::string& where, FleetSettings& settings) {
+        if (!Text(object, "description", where, settings.description)) {
+            return false;
+        }
+        const auto& text = settings.description;
+        if (text && (text->size() > kDescriptionMaxLength || !IsValidDescription(*text))) {
+            return Fail(where,
+                        "description takes at most 63 characters, each a digit, a letter, "
+                        "a space, '-' or '_'");
+        }
+        return true;
+    }
+
+    bool TimeZone(const Json& object, const std::string& where, FleetSettings& settings) {
+        if (!object.contains("timeZone")) {
+            return true;
+        }
+        const Json& value = object["timeZone"];
+        if (value.is_null()) {
+            settings.timeZone = -1;
+            return true;
+        }
+        if (!value.is_number_integer() || value.get<long long>() < 0 ||
+            value.get<long long>() >= kTimeZoneCount) {
+            return Fail(where, "timeZone takes an index from 0 to 74, or null");
+        }
+        settings.timeZone = value.get<int>();
+        return true;
+    }
+
+    bool Clock(const Json& object, const std::string& where, FleetSettings& settings) {
+        if (!Text(object, "clock", where, settings.clock)) {
+            return false;
+        }
+        const auto& clock = settings.clock;
+        if (clock && *clock != "now" &&
+            (clock->size() != 19 || (*clock)[10] != ' ' || !ParseDate(clock->substr(0, 10)) ||
+             !ParseTime(clock->substr(11)))) {
+            return Fail(where, "clock takes \"now\" or a real date and time YYYY-MM-DD HH:MM:SS");
+        }
+        return true;
+    }
+
+    bool AskPassword(const Json& object, const std::string& where, FleetSettings& settings) {
+        if (!object.contains("askPassword")) {
+            return true;
+        }
+        if (!object["askPassword"].is_boolean()) {
+            return Fail(where, "askPassword takes true or false");
+        }
+        settings.askPassword = object["askPassword"].get<bool>();
+        return true;
+    }
+
+    bool Network(const Json& object, const std::string& where, FleetNetwork& network) {
+        if (!object.contains("network")) {
+            return true;
+        }
+        const Json& value = object["network"];
+        const std::string inside = where + " network";
+        if (!value.is_object()) {
+            return Fail(where, "network takes an object");
+        }
+        if (!KnownKeys(value, inside, {{"mode"}, {"ip", "mask", "gateway", "dns1", "dns2"}}) ||
+            !Text(value, "mode", inside, network.mode)) {
+            return false;
+        }
+        if (network.mode && *network.mode != "static" && *network.mode != "dhcp") {
+            return Fail(inside, "mode takes \"static\" or \"dhcp\"");
+        }
+        for (size_t i = 0; i < std::size(kFleetAddressKeys); ++i) {
+            if (!Text(value, kFleetAddressKeys[i], inside, network.addresses[i])) {
+                return false;
+            }
+            if (network.addresses[i] && !ParseIpv4(*network.addresses[i])) {
+                return Fail(inside,
+                            std::string(kFleetAddressKeys[i]) + " takes a dotted IPv4 address");
+            }
+        }
+        return true;
+    }
+
+    std::string& error_;
+};
+
+std::optional<Json> Parse(const std::string& text, std::string& error) {
+    try {
+        return Json::parse(text);
+    } catch (const Json::parse_error& e) {
+        const std::string what = e.what();
+        error = what.substr(what.find(']') + 2);
+        return std::nullopt;
+    }
+}
+
+// No two entries name the same device by the same MAC address or name.
+bool Distinct(const std::vector<FleetEntry>& entries, Reader& reader) {
+    for (size_t i = 0; i < entries.size(); ++i) {
+        for (size_t j = 0; j < i; ++j) {
+            if (entries[i].mac == entries[j].mac && entries[i].name == entries[j].name) {
+                return reader.Fail(entries[i].label, "names the device of " + entries[j].label);
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<FleetEntry>> ReadFleetFile(const std::string& text, std::string& error) {
+    const auto json = Parse(text, error);
+    Reader reader(error);
+    if (!json) {
+        return std::nullopt;
+    }
+    if (!json->is_object() || !json->contains("devices") || !(*json)["devices"].is_array()) {
+        reader.Fail("the file", "an object with a \"devices\" array");
+        return std::nullopt;
+    }
+    FleetSettings defaults;
+    if (!reader.KnownKeys(*json, "the file", {{"defaults", "devices"}}) ||
+        (json->contains("defaults") &&
+         (!(*json)["defaults"].is_object() ||
+          !reader.KnownKeys((*json)["defaults"], "defaults", {kSettingKeys}) ||
+          !reader.Settings((*json)["defaults"], "defaults", defaults)))) {
+        if (error.empty()) {
+            reader.Fail("defaults", "an object of settings");
+        }
+        return std::nullopt;
+    }
+    std::vector<FleetEntry> entries;
+    for (const Json& object : (*json)["devices"]) {
+        FleetEntry entry{
+            "devices[" + std::to_string(entries.size()) + "]", {}, {}, defaults, {}, {}};
+        if (!reader.Entry(object, entry)) {
+            return std::nullopt;
+        }
+        entries.push_back(std::move(entry));
+    }
+    return Distinct(entries, reader) ? std::optional(std::move(entries)) : std::nullopt;
+}
+
+}  // namespace zerin::cli

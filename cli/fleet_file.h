@@ -1,0 +1,49 @@
+// The file of `zerin-cli apply`: the settings of a fleet of devices, each entry naming its device
+// by MAC address or by name, over defaults for them all. Read strictly: an unknown key, a value of
+// the wrong kind or out of its range is an error that names the entry and the key.
+//
+//     {"defaults": {SETTINGS}, "devices": [{"mac": "00:1a:2b:3c:4d:31", SETTINGS}, ...]}
+//
+// SETTINGS, each optional: "description", "timeZone" (0 to 74, or null for none), "clock" ("now"
+// or "YYYY-MM-DD HH:MM:SS"), "askPassword" (true or false), "network" ({"mode": "static" | "dhcp",
+// "ip", "mask", "gateway", "dns1", "dns2"}). An entry may also name its own "user" and
+// "passwordFile"; passwords never stand in the file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zerin::cli {
+
+// The network settings an entry names; what it leaves out keeps the device's value.
+struct FleetNetwork {
+    std::optional<std::string> mode;          // "static" or "dhcp"
+    std::optional<std::string> addresses[5];  // ip, mask, gateway, dns1, dns2
+};
+
+// The names of the network addresses, in the order of FleetNetwork::addresses.
+extern const char* const kFleetAddressKeys[5];
+
+struct FleetSettings {
+    std::optional<std::string> description;
+    std::optional<int> timeZone;       // an index of the time-zone list, or -1 for none
+    std::optional<std::string> clock;  // "now" or "YYYY-MM-DD HH:MM:SS"
+    std::optional<bool> askPassword;
+    FleetNetwork network;
+};
+
+struct FleetEntry {
+    std::string label;               // "devices[N]", as messages name the entry
+    std::optional<std::string> mac;  // lower case, as search prints it
+    std::optional<std::string> name;
+    FleetSettings settings;  // the entry's own over the defaults
+    std::optional<std::string> user;
+    std::optional<std::string> passwordFile;
+};
+
+// The entries of the file's text in the file's order; nothing, with the reason in error, for a
+// file that is not as above.
+std::optional<std::vector<FleetEntry>> ReadFleetFile(const std::string& text, std::string& error);
+
+}  // namespace zerin::cli

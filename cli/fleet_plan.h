@@ -1,0 +1,39 @@
+// The plan of one entry of `zerin-cli apply`: which of the file's values differ from what the
+// device reports, and the two writes that would set them. A clock always counts as a change.
+#pragma once
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "cli/fleet_file.h"
+#include "cli/json_output.h"
+#include "protocol/device_record.h"
+#include "protocol/device_settings_update.h"
+#include "protocol/network_settings_update.h"
+
+namespace zerin::cli {
+
+struct Change {
+    std::string field;  // the file's name: "description", "network.ip", ...
+    Json from;          // the device's value
+    Json to;            // the file's value
+};
+
+struct FleetPlan {
+    std::vector<Change> changes;
+    bool deviceWrite = false;   // description, time zone, clock or askPassword
+    bool networkWrite = false;  // network
+    std::string error;          // a static setup without an IP address or a mask
+};
+
+FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record);
+
+// What the writes send: the file's values over the device's; "now" as the given local time.
+DeviceSettings DeviceSettingsFor(const FleetSettings& settings, const DeviceRecord& record,
+                                 const std::tm& now);
+NetworkSettings NetworkSettingsFor(const FleetSettings& settings, const DeviceRecord& record);
+
+Json ChangeJson(const Change& change);
+
+}  // namespace zerin::cli

@@ -1,0 +1,101 @@
+// An entry's plan against what its device reports, and the settings its writes send.
+#include "cli/fleet_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zerin::cli {
+namespace {
+
+template <size_t N>
+void Put(char (&field)[N], const std::string& text) {
+    std::copy_n(text.c_str(), std::min(N, text.size() + 1), field);
+}
+
+DeviceRecord Reported() {
+    DeviceRecord record;
+    Put(record.description, "Office");
+    Put(record.deviceDate, "20240115");
+    Put(record.deviceTime, "093005");
+    record.timeZoneIndex = 56;
+    record.passwordFlag = 1;
+    record.ipStatus = 1;
+    Put(record.ipAddress, "198.51.100.10");
+    Put(record.subnetMask, "255.255.255.0");
+    return record;
+}
+
+std::string Changes(const FleetPlan& plan) {
+    std::string text;
+    for (const Change& change : plan.changes) {
+        text += change.field + ' ' + change.from.dump() + "->" + change.to.dump() + ';';
+    }
+    return text;
+}
+
+TEST(FleetPlanTest, OnlyValuesThatDifferAreChangesAndTheClockAlwaysIs) {
+    FleetSettings same;
+    same.description = "Office";
+    same.timeZone = 56;
+    same.askPassword = true;
+    same.network.mode = "dhcp";
+    same.network.addresses[0] = "198.51.100.10";
+    FleetPlan plan = PlanChanges(same, Reported());
+    EXPECT_EQ(Changes(plan), "");
+    EXPECT_FALSE(plan.deviceWrite || plan.networkWrite);
+
+    FleetSettings other = same;
+    other.timeZone = -1;
+    other.clock = "now";
+    other.network.mode = "static";
+    other.network.addresses[2] = "198.51.100.1";
+    plan = PlanChanges(other, Reported());
+    EXPECT_EQ(Changes(plan),
+              "timeZone 56->null;clock \"2024-01-15 09:30:05\"->\"now\";"
+              "network.mode \"dhcp\"->\"static\";network.gateway \"\"->\"198.51.100.1\";");
+    EXPECT_TRUE(plan.deviceWrite && plan.networkWrite);
+    EXPECT_EQ(plan.error, "");
+}
+
+TEST(FleetPlanTest, AStaticSetupNeedsAnAddressAndAMask) {
+    DeviceRecord record = Reported();
+    Put(record.subnetMask, "");
+    FleetSettings settings;
+    settings.network.mode = "static";
+    EXPECT_EQ(PlanChanges(settings, record).error, "a static setup needs an IP address and a mask");
+    settings.network.addresses[1] = "255.255.0.0";
+    EXPECT_EQ(PlanChanges(settings, record).error, "");
+}
+
+TEST(FleetPlanTest, WritesSendTheFilesValuesOverTheDevicesAndNowAsLocalTime) {
+    FleetSettings settings;
+    settings.description = "Lab";
+    settings.clock = "now";
+    std::tm now{};
+    now.tm_year = 126;
+    now.tm_mon = 11;
+    now.tm_mday = 10;
+    now.tm_hour = 8;
+    now.tm_min = 7;
+    now.tm_sec = 6;
+    const DeviceSettings device = DeviceSettingsFor(settings, Reported(), now);
+    EXPECT_EQ(device.description, "Lab");
+    EXPECT_EQ(device.verificationFlag, 1);
+    EXPECT_EQ(device.timeZoneIndex, 56);
+    EXPECT_EQ(device.year * 10000 + device.month * 100 + device.day, 20261210);
+    EXPECT_EQ(device.hour * 10000 + device.minute * 100 + device.second, 80706);
+
+    settings.clock.reset();
+    const DeviceSettings kept = DeviceSettingsFor(settings, Reported(), now);
+    EXPECT_EQ(kept.year * 10000 + kept.month * 100 + kept.day, 20240115);
+
+    settings.network.addresses[0] = "198.51.100.99";
+    const NetworkSettings network = NetworkSettingsFor(settings, Reported());
+    EXPECT_EQ(network.protocolIndex, 1);
+    EXPECT_EQ(network.ipAddress, "198.51.100.99");
+    EXPECT_EQ(network.subnetMask, "255.255.255.0");
+}
+
+}  // namespace
+}  // namespace zerin::cli
