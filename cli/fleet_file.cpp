@@ -202,7 +202,7 @@ class Reader {
 std::optional<Json> Parse(const std::string& text, std::string& error) {
     try {
         return Json::parse(text);
-    } catch (const Json::parse_error& e) {
+    } catch (const Json::exception& e) {  // a syntax error, or a number out of range
         const std::string what = e.what();
         error = what.substr(what.find(']') + 2);
         return std::nullopt;

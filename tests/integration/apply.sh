@@ -1,0 +1,61 @@
+#!/bin/sh
+# zerin-cli apply against the simulated devices of apply.conf with apply.json: a dry run sends no
+# write and no verification; an apply writes every answering device, the guarded one after its
+# verification, and reports the silent and the absent one; a second apply sends no write.
+. "$(dirname "$0")/lib.sh"
+
+cli="$NATIVE_BIN/zerin-cli"
+file="$(dirname "$0")/apply.json"
+start_devsim --config "$(dirname "$0")/apply.conf"
+printf 'secret\n' > "$WORK/password"
+
+# writes_and_verifications: how many set device, set network and verify requests came in.
+writes_and_verifications() {
+    logged in | grep -Ec '^(11|13|15)00' || true
+}
+
+# apply_status EXPECTED [OPTIONS]: runs apply with --json into $WORK/out and checks its status.
+apply_status() {
+    want=$1
+    shift
+    got=0
+    "$cli" apply "$file" --timeout 0.5 --json "$@" < /dev/null > "$WORK/out" 2> "$WORK/err" ||
+        got=$?
+    [ "$got" -eq "$want" ] || fail "apply $* gave status $got: $(cat "$WORK/err")"
+}
+
+# statuses: the entries' statuses, one word list.
+statuses() {
+    grep -o '"status":"[^"]*"' "$WORK/out" | cut -d'"' -f4 | tr '\n' ',' | tr ' ' '_'
+}
+
+apply_status 1 --dry-run
+[ "$(statuses)" = "would_change,would_change,no_answer,not_found," ] ||
+    fail "dry run: $(cat "$WORK/out")"
+grep -qF '{"field":"description","from":"Old name","to":"Front desk"}' "$WORK/out" ||
+    fail "dry run plan: $(cat "$WORK/out")"
+[ "$(writes_and_verifications)" -eq 0 ] || fail "the dry run wrote or verified"
+
+apply_status 1 --user admin --password-file "$WORK/password"
+[ "$(statuses)" = "applied,applied,no_answer,not_found," ] || fail "apply: $(cat "$WORK/out")"
+[ "$(logged in | grep -c '^1500')" -eq 1 ] || fail "the guarded device was not verified once"
+"$cli" show NETSTOR-000071 --json > "$WORK/show.json"
+for field in '"description":"Lab shelf"' '"timeZoneIndex":56' '"ipStatus":0' \
+    '"ipAddress":"198.51.100.171"'; do
+    grep -qF "$field" "$WORK/show.json" || fail "expected $field in $(cat "$WORK/show.json")"
+done
+
+before=$(writes_and_verifications)
+apply_status 1 --user admin --password-file "$WORK/password"
+[ "$(statuses)" = "unchanged,unchanged,no_answer,not_found," ] || fail "again: $(cat "$WORK/out")"
+[ "$(writes_and_verifications)" -eq "$before" ] || fail "the second apply wrote"
+
+# A bad file: status 2, nothing sent, not even the search.
+status=0
+requests=$(logged in | wc -l)
+printf '{"devices": [{"name": "A", "timeZone": 99}]}' > "$WORK/bad.json"
+"$cli" apply "$WORK/bad.json" 2> "$WORK/err" || status=$?
+[ "$status" -eq 2 ] && grep -qF "devices[0] (A): timeZone takes an index from 0 to 74" \
+    "$WORK/err" || fail "a bad file gave status $status: $(cat "$WORK/err")"
+[ "$(logged in | wc -l)" -eq "$requests" ] || fail "a bad file sent requests"
+echo "apply: ok"
