@@ -70,6 +70,7 @@ TEST(FleetFileTest, EveryRefusalNamesItsEntryAndKey) {
          "devices[0] (A): user takes at most 16 bytes"},
         {R"({"devices": [{"name": "A"}, {"name": "A"}]})",
          "devices[1] (A): names the device of devices[0] (A)"},
+        {R"({"devices": [{"name": "A", "timeZone": 1e999}]})", "number overflow parsing '1e999'"},
         {R"({"devices": [)",
          "syntax error while parsing value - unexpected end of input; "
          "expected '[', '{', or a literal"},
