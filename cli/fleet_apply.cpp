@@ -129,9 +129,10 @@ class EntryRun {
             return false;
         }
         return !plan.networkWrite ||
-               Written(SetNetworkInfo(sockets_, reporter_, record_.macAddress,
-                                      NetworkSettingsFor(entry_.settings, record_), options_),
-                       CMD_SET_NETWORK_INFO, "network settings");
+               Written(
+                   SetNetworkInfo(sockets_, reporter_, record_.macAddress,
+                                  NetworkSettingsFor(entry_.settings.network, record_), options_),
+                   CMD_SET_NETWORK_INFO, "network settings");
     }
 
     bool Written(const SettingsUpdateResult& result, uint16_t command, const std::string& what) {

@@ -73,7 +73,7 @@ void PlanNetwork(const FleetNetwork& network, const DeviceRecord& record, FleetP
                     ReportedAddress(record, i), *network.addresses[i], plan.networkWrite);
         }
     }
-    const NetworkSettings written = NetworkSettingsFor({{}, {}, {}, {}, network}, record);
+    const NetworkSettings written = NetworkSettingsFor(network, record);
     if (plan.networkWrite && written.protocolIndex == 0 &&
         (!ParseIpv4(written.ipAddress) || !ParseIpv4(written.subnetMask))) {
         plan.error = "a static setup needs an IP address and a mask";
@@ -124,8 +124,7 @@ DeviceSettings DeviceSettingsFor(const FleetSettings& settings, const DeviceReco
     return written;
 }
 
-NetworkSettings NetworkSettingsFor(const FleetSettings& settings, const DeviceRecord& record) {
-    const FleetNetwork& network = settings.network;
+NetworkSettings NetworkSettingsFor(const FleetNetwork& network, const DeviceRecord& record) {
     NetworkSettings written;
     written.protocolIndex =
         network.mode ? (*network.mode == "dhcp" ? 1 : 0) : (record.ipStatus == 1 ? 1 : 0);

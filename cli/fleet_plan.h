@@ -32,7 +32,7 @@ FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record)
 // What the writes send: the file's values over the device's; "now" as the given local time.
 DeviceSettings DeviceSettingsFor(const FleetSettings& settings, const DeviceRecord& record,
                                  const std::tm& now);
-NetworkSettings NetworkSettingsFor(const FleetSettings& settings, const DeviceRecord& record);
+NetworkSettings NetworkSettingsFor(const FleetNetwork& network, const DeviceRecord& record);
 
 Json ChangeJson(const Change& change);
 

@@ -1,8 +1,10 @@
 // The set-network command.
 #include "cli/set_network_command.h"
 
+#include <algorithm>
 #include <iterator>
 
+#include "cli/fleet_plan.h"
 #include "cli/option_checks.h"
 #include "cli/settings_write.h"
 
@@ -73,19 +75,12 @@ std::unique_ptr<Command> MakeSetNetworkCommand() {
 
 NetworkSettings NetworkSettingsFrom(const DeviceRecord& record,
                                     const NetworkSettingsOptions& options) {
-    NetworkSettings settings;
-    settings.protocolIndex = options.dhcp            ? 1
-                             : options.staticAddress ? 0
-                                                     : (record.ipStatus != 0 ? 1 : 0);
-    const char* const reported[] = {record.ipAddress, record.subnetMask, record.defaultGateway,
-                                    record.primaryDns, record.secondaryDns};
-    std::string* const addresses[] = {&settings.ipAddress, &settings.subnetMask,
-                                      &settings.defaultGateway, &settings.primaryDns,
-                                      &settings.secondaryDns};
-    for (size_t i = 0; i < std::size(addresses); ++i) {
-        *addresses[i] = options.addresses[i].value_or(reported[i]);
+    FleetNetwork network;
+    if (options.dhcp || options.staticAddress) {
+        network.mode = options.dhcp ? "dhcp" : "static";
     }
-    return settings;
+    std::copy(std::begin(options.addresses), std::end(options.addresses), network.addresses);
+    return NetworkSettingsFor(network, record);
 }
 
 Json NetworkSettingsJson(const NetworkSettings& settings) {

@@ -1,17 +1,13 @@
 // An entry's plan against what its device reports, and the settings its writes send.
 #include "cli/fleet_plan.h"
+#include "tests/support/record_text.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace zerin::cli {
 namespace {
 
-template <size_t N>
-void Put(char (&field)[N], const std::string& text) {
-    std::copy_n(text.c_str(), std::min(N, text.size() + 1), field);
-}
+using testing::Put;
 
 DeviceRecord Reported() {
     DeviceRecord record;
@@ -91,7 +87,7 @@ TEST(FleetPlanTest, WritesSendTheFilesValuesOverTheDevicesAndNowAsLocalTime) {
     EXPECT_EQ(kept.year * 10000 + kept.month * 100 + kept.day, 20240115);
 
     settings.network.addresses[0] = "198.51.100.99";
-    const NetworkSettings network = NetworkSettingsFor(settings, Reported());
+    const NetworkSettings network = NetworkSettingsFor(settings.network, Reported());
     EXPECT_EQ(network.protocolIndex, 1);
     EXPECT_EQ(network.ipAddress, "198.51.100.99");
     EXPECT_EQ(network.subnetMask, "255.255.255.0");

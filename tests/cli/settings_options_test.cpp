@@ -1,18 +1,14 @@
 // The settings that set-device and set-network send: the options over the device's values.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "cli/set_device_command.h"
 #include "cli/set_network_command.h"
+#include "tests/support/record_text.h"
 
 namespace zerin::cli {
 namespace {
 
-template <size_t N>
-void Put(char (&field)[N], const std::string& text) {
-    std::copy_n(text.c_str(), std::min(N, text.size() + 1), field);
-}
+using testing::Put;
 
 DeviceRecord ReportedDevice() {
     DeviceRecord record;

@@ -5,18 +5,14 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
+
+#include "tests/support/record_text.h"
 
 namespace zerin::testing {
 
 namespace {
 
 constexpr int kMessageBoxTextId = 0xffff;
-
-template <size_t N>
-void Put(char (&field)[N], const std::string& text) {
-    std::strncpy(field, text.c_str(), N - 1);
-}
 
 // The "Note" of the device settings page, and the application's own captioned with the name
 // of this test program.
