@@ -125,18 +125,25 @@ class ApplyCommand : public Command {
         return true;
     }
 
-    // The run's password from its sources, or a prompt when a name is given; each entry's from
-    // its passwordFile.
+    // The run's password from its sources, or from a prompt when a name is given; each entry's
+    // from its passwordFile. False, after saying why, when one cannot be read.
     bool ReadPasswords(CommandContext& context) {
         const GivenPassword given =
             ReadGivenPassword(credentials_, context.in, context.passwordVariable, context.err);
+        if (!given.error.empty()) {
+            Say(context, given.error);
+            return false;
+        }
         run_.user = credentials_.user;
         run_.password = given.password;
-        bool readable = given.error.empty() || (Say(context, given.error), false);
-        if (readable && run_.user && !run_.password && !run_.dryRun) {
+        if (run_.user && !run_.password && !run_.dryRun) {
             run_.password =
                 PromptForPassword(context.console, context.err, "Password of " + *run_.user + ": ");
         }
+        return ReadEntryPasswords(context);
+    }
+
+    bool ReadEntryPasswords(CommandContext& context) {
         for (const FleetEntry& entry : entries_) {
             CredentialOptions own;
             own.passwordFile = entry.passwordFile;
@@ -144,11 +151,11 @@ class ApplyCommand : public Command {
                 ReadGivenPassword(own, context.in, std::nullopt, context.err);
             if (!password.error.empty()) {
                 Say(context, entry.label + ": " + password.error);
-                readable = false;
+                return false;
             }
             passwords_.push_back(password.password);
         }
-        return readable;
+        return true;
     }
 
     // No two entries name one device.
