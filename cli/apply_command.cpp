@@ -64,7 +64,8 @@ class ApplyCommand : public Command {
         CLI::App* command = tool.add_subcommand(
             "apply",
             "Set up the devices of a JSON file: plan each entry's changes, then verify, write and "
-            "read back, several devices at once");
+            "read back, several devices at once. Exit status 1 when an entry is neither applied "
+            "nor unchanged (in a dry run: would change or unchanged)");
         command->add_option("FILE", file_, "the JSON file (see the README)")->required();
         command->add_flag("--dry-run", run_.dryRun,
                           "print the plan; send no write, no verification");
