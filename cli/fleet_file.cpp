@@ -63,6 +63,26 @@ class Reader {
                Network(object, where, settings.network);
     }
 
+    // An object with a "devices" array, and "defaults" at most beside it.
+    bool TopLevel(const Json& json) {
+        if (!json.is_object() || !json.contains("devices") || !json["devices"].is_array()) {
+            return Fail("the file", "an object with a \"devices\" array");
+        }
+        return KnownKeys(json, "the file", {{"defaults", "devices"}});
+    }
+
+    bool Defaults(const Json& json, FleetSettings& defaults) {
+        if (!json.contains("defaults")) {
+            return true;
+        }
+        const Json& object = json["defaults"];
+        if (!object.is_object()) {
+            return Fail("defaults", "an object of settings");
+        }
+        return KnownKeys(object, "defaults", {kSettingKeys}) &&
+               Settings(object, "defaults", defaults);
+    }
+
     bool Entry(const Json& object, FleetEntry& entry) {
         if (!object.is_object()) {
             return Fail(entry.label, "an entry is an object");
@@ -226,22 +246,8 @@ bool Distinct(const std::vector<FleetEntry>& entries, Reader& reader) {
 std::optional<std::vector<FleetEntry>> ReadFleetFile(const std::string& text, std::string& error) {
     const auto json = Parse(text, error);
     Reader reader(error);
-    if (!json) {
-        return std::nullopt;
-    }
-    if (!json->is_object() || !json->contains("devices") || !(*json)["devices"].is_array()) {
-        reader.Fail("the file", "an object with a \"devices\" array");
-        return std::nullopt;
-    }
     FleetSettings defaults;
-    if (!reader.KnownKeys(*json, "the file", {{"defaults", "devices"}}) ||
-        (json->contains("defaults") &&
-         (!(*json)["defaults"].is_object() ||
-          !reader.KnownKeys((*json)["defaults"], "defaults", {kSettingKeys}) ||
-          !reader.Settings((*json)["defaults"], "defaults", defaults)))) {
-        if (error.empty()) {
-            reader.Fail("defaults", "an object of settings");
-        }
+    if (!json || !reader.TopLevel(*json) || !reader.Defaults(*json, defaults)) {
         return std::nullopt;
     }
     std::vector<FleetEntry> entries;

@@ -41,6 +41,7 @@ TEST(FleetFileTest, EveryRefusalNamesItsEntryAndKey) {
         {R"([])", "the file: an object with a \"devices\" array"},
         {R"({"devices": [], "default": {}})", "the file: unknown key \"default\""},
         {R"({"defaults": {"mac": "x"}, "devices": []})", "defaults: unknown key \"mac\""},
+        {R"({"defaults": 3, "devices": []})", "defaults: an object of settings"},
         {R"({"devices": [{"name": "A", "descripton": "x"}]})",
          "devices[0] (A): unknown key \"descripton\""},
         {R"({"devices": [{"description": "x"}]})",
