@@ -1,8 +1,10 @@
 // Winsock implementation of the sockets layer.
 #include "platform/winsock_socket_layer.h"
 
-#include <windows.h>
 #include <winsock2.h>
+
+// After winsock2.h, which must come first.
+#include <windows.h>
 
 namespace zerin {
 
