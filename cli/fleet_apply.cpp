@@ -1,7 +1,9 @@
 // Applying one entry.
 #include "cli/fleet_apply.h"
 
+#include <algorithm>
 #include <ctime>
+#include <iterator>
 #include <mutex>
 
 #include "cli/checked_socket_layer.h"
