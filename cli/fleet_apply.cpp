@@ -66,7 +66,7 @@ class EntryRun {
 
   private:
     bool NeedsNetwork() const {
-        const FleetNetwork& network = entry_.settings.network;
+        const NetworkSettingsChange& network = entry_.settings.network;
         return network.mode ||
                std::any_of(std::begin(network.addresses), std::end(network.addresses),
                            [](const auto& a) { return a.has_value(); });
@@ -123,18 +123,23 @@ class EntryRun {
     }
 
     bool Write(const FleetPlan& plan) {
-        if (plan.deviceWrite &&
-            !Written(SetDeviceInfo(sockets_, reporter_, record_.macAddress, record_.name,
-                                   DeviceSettingsFor(entry_.settings, record_, LocalTimeNow()),
-                                   options_),
-                     CMD_SET_DEVICE_INFO, "device settings")) {
-            return false;
-        }
-        return !plan.networkWrite ||
-               Written(
-                   SetNetworkInfo(sockets_, reporter_, record_.macAddress,
-                                  NetworkSettingsFor(entry_.settings.network, record_), options_),
-                   CMD_SET_NETWORK_INFO, "network settings");
+        return (!plan.deviceWrite || WriteDevice()) && (!plan.networkWrite || WriteNetwork());
+    }
+
+    // The plan has made sure that the device settings can be built.
+    bool WriteDevice() {
+        std::string error;
+        const auto settings = DeviceSettingsFor(entry_.settings, record_, LocalTimeNow(), error);
+        return Written(SetDeviceInfo(sockets_, reporter_, record_.macAddress, record_.name,
+                                     *settings, options_),
+                       CMD_SET_DEVICE_INFO, "device settings");
+    }
+
+    bool WriteNetwork() {
+        return Written(
+            SetNetworkInfo(sockets_, reporter_, record_.macAddress,
+                           NetworkSettingsOver(record_, entry_.settings.network), options_),
+            CMD_SET_NETWORK_INFO, "network settings");
     }
 
     bool Written(const SettingsUpdateResult& result, uint16_t command, const std::string& what) {

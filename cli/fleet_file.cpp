@@ -188,7 +188,7 @@ class Reader {
         return true;
     }
 
-    bool Network(const Json& object, const std::string& where, FleetNetwork& network) {
+    bool Network(const Json& object, const std::string& where, NetworkSettingsChange& network) {
         if (!object.contains("network")) {
             return true;
         }

@@ -14,15 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/settings_over_record.h"
+
 namespace zerin::cli {
 
-// The network settings an entry names; what it leaves out keeps the device's value.
-struct FleetNetwork {
-    std::optional<std::string> mode;          // "static" or "dhcp"
-    std::optional<std::string> addresses[5];  // ip, mask, gateway, dns1, dns2
-};
-
-// The names of the network addresses, in the order of FleetNetwork::addresses.
+// The names of the network addresses, in the order of NetworkSettingsChange::addresses.
 extern const char* const kFleetAddressKeys[5];
 
 struct FleetSettings {
@@ -30,7 +26,7 @@ struct FleetSettings {
     std::optional<int> timeZone;       // an index of the time-zone list, or -1 for none
     std::optional<std::string> clock;  // "now" or "YYYY-MM-DD HH:MM:SS"
     std::optional<bool> askPassword;
-    FleetNetwork network;
+    NetworkSettingsChange network;
 };
 
 struct FleetEntry {

@@ -25,16 +25,6 @@ std::string DeviceClock(const DeviceRecord& record) {
            time.substr(0, 2) + ':' + time.substr(2, 2) + ':' + time.substr(4, 2);
 }
 
-const char* ModeName(int ipStatus) {
-    return ipStatus == 1 ? "dhcp" : "static";
-}
-
-std::string ReportedAddress(const DeviceRecord& record, size_t index) {
-    const char* const reported[] = {record.ipAddress, record.subnetMask, record.defaultGateway,
-                                    record.primaryDns, record.secondaryDns};
-    return reported[index];
-}
-
 void Compare(FleetPlan& plan, const std::string& field, const Json& from, const Json& to,
              bool& write) {
     if (from != to) {
@@ -63,9 +53,10 @@ void PlanDevice(const FleetSettings& settings, const DeviceRecord& record, Fleet
     }
 }
 
-void PlanNetwork(const FleetNetwork& network, const DeviceRecord& record, FleetPlan& plan) {
+void PlanNetwork(const NetworkSettingsChange& network, const DeviceRecord& record,
+                 FleetPlan& plan) {
     if (network.mode) {
-        Compare(plan, "network.mode", ModeName(record.ipStatus), *network.mode, plan.networkWrite);
+        Compare(plan, "network.mode", ReportedMode(record), *network.mode, plan.networkWrite);
     }
     for (size_t i = 0; i < std::size(network.addresses); ++i) {
         if (network.addresses[i]) {
@@ -73,34 +64,22 @@ void PlanNetwork(const FleetNetwork& network, const DeviceRecord& record, FleetP
                     ReportedAddress(record, i), *network.addresses[i], plan.networkWrite);
         }
     }
-    const NetworkSettings written = NetworkSettingsFor(network, record);
+    const NetworkSettings written = NetworkSettingsOver(record, network);
     if (plan.networkWrite && written.protocolIndex == 0 &&
         (!ParseIpv4(written.ipAddress) || !ParseIpv4(written.subnetMask))) {
         plan.error = "a static setup needs an IP address and a mask";
     }
 }
 
-// "now" as the local time given, else "YYYY-MM-DD HH:MM:SS"; a part that does not read stays 0.
-void SetClock(DeviceSettings& written, const std::string& clock, const std::tm& now) {
+// The file's clock as a date and a time: "now" as the local time given.
+void SetClock(DeviceSettingsChange& change, const std::string& clock, const std::tm& now) {
     if (clock == "now") {
-        written.year = now.tm_year + 1900;
-        written.month = now.tm_mon + 1;
-        written.day = now.tm_mday;
-        written.hour = now.tm_hour;
-        written.minute = now.tm_min;
-        written.second = now.tm_sec;
+        change.date = Date{now.tm_year + 1900, now.tm_mon + 1, now.tm_mday};
+        change.time = TimeOfDay{now.tm_hour, now.tm_min, now.tm_sec};
         return;
     }
-    if (const auto date = ParseDate(clock.substr(0, 10))) {
-        written.year = date->year;
-        written.month = date->month;
-        written.day = date->day;
-    }
-    if (const auto time = ParseTime(clock.size() > 11 ? clock.substr(11) : "")) {
-        written.hour = time->hour;
-        written.minute = time->minute;
-        written.second = time->second;
-    }
+    change.date = ParseDate(clock.substr(0, 10));
+    change.time = ParseTime(clock.substr(11));
 }
 
 }  // namespace
@@ -109,30 +88,29 @@ FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record)
     FleetPlan plan;
     PlanDevice(settings, record, plan);
     PlanNetwork(settings.network, record, plan);
+    if (plan.deviceWrite) {
+        DeviceSettingsFor(settings, record, std::tm{}, plan.error);
+    }
     return plan;
 }
 
-DeviceSettings DeviceSettingsFor(const FleetSettings& settings, const DeviceRecord& record,
-                                 const std::tm& now) {
-    DeviceSettings written;
-    written.verificationFlag = settings.askPassword.value_or(record.passwordFlag != 0) ? 1 : 0;
-    written.description = settings.description.value_or(
-        std::string(record.description).substr(0, kDescriptionMaxLength));
-    written.timeZoneIndex = settings.timeZone.value_or(
-        record.timeZoneIndex < kTimeZoneCount ? record.timeZoneIndex : -1);
-    SetClock(written, settings.clock.value_or(DeviceClock(record)), now);
-    return written;
-}
-
-NetworkSettings NetworkSettingsFor(const FleetNetwork& network, const DeviceRecord& record) {
-    NetworkSettings written;
-    written.protocolIndex =
-        network.mode ? (*network.mode == "dhcp" ? 1 : 0) : (record.ipStatus == 1 ? 1 : 0);
-    std::string* const addresses[] = {&written.ipAddress, &written.subnetMask,
-                                      &written.defaultGateway, &written.primaryDns,
-                                      &written.secondaryDns};
-    for (size_t i = 0; i < std::size(addresses); ++i) {
-        *addresses[i] = network.addresses[i].value_or(ReportedAddress(record, i));
+std::optional<DeviceSettings> DeviceSettingsFor(const FleetSettings& settings,
+                                                const DeviceRecord& record, const std::tm& now,
+                                                std::string& error) {
+    DeviceSettingsChange change{settings.askPassword, settings.description, settings.timeZone,
+                                std::nullopt, std::nullopt};
+    if (settings.clock) {
+        SetClock(change, *settings.clock, now);
+    }
+    // By UnsendableValue: the setting that gives a value in place of the device's.
+    constexpr const char* kGiveSetting[] = {
+        "the device's description breaks the description rule: give the entry a description",
+        "the device reports no valid date: give the entry a clock",
+        "the device reports no valid time: give the entry a clock"};
+    UnsendableValue unsendable{};
+    auto written = DeviceSettingsOver(record, change, unsendable);
+    if (!written) {
+        error = kGiveSetting[static_cast<int>(unsendable)];
     }
     return written;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,6 @@
 #include "cli/json_output.h"
 #include "protocol/device_record.h"
 #include "protocol/device_settings_update.h"
-#include "protocol/network_settings_update.h"
 
 namespace zerin::cli {
 
@@ -24,15 +24,18 @@ struct FleetPlan {
     std::vector<Change> changes;
     bool deviceWrite = false;   // description, time zone, clock or askPassword
     bool networkWrite = false;  // network
-    std::string error;          // a static setup without an IP address or a mask
+    // What keeps the writes from going out: a static setup without an IP address or a mask, or
+    // a value the device reports that cannot be sent back and the entry does not give.
+    std::string error;
 };
 
 FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record);
 
-// What the writes send: the file's values over the device's; "now" as the given local time.
-DeviceSettings DeviceSettingsFor(const FleetSettings& settings, const DeviceRecord& record,
-                                 const std::tm& now);
-NetworkSettings NetworkSettingsFor(const FleetNetwork& network, const DeviceRecord& record);
+// What the device write sends: the file's values over the device's, "now" as the given local
+// time; nothing, with the reason in error, as a plan's error says.
+std::optional<DeviceSettings> DeviceSettingsFor(const FleetSettings& settings,
+                                                const DeviceRecord& record, const std::tm& now,
+                                                std::string& error);
 
 Json ChangeJson(const Change& change);
 

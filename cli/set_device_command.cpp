@@ -4,33 +4,12 @@
 #include <cstdio>
 
 #include "cli/option_checks.h"
+#include "cli/settings_over_record.h"
 #include "cli/settings_write.h"
-#include "cli/value_parsers.h"
-#include "protocol/description_rule.h"
 
 namespace zerin::cli {
 
 namespace {
-
-uint8_t VerificationFlag(const DeviceRecord& record, const DeviceSettingsOptions& options) {
-    if (!options.askPassword) {
-        return record.passwordFlag != 0 ? 1 : 0;
-    }
-    return *options.askPassword == "yes" ? 1 : 0;
-}
-
-int TimeZoneIndex(const DeviceRecord& record, const DeviceSettingsOptions& options) {
-    if (!options.timeZone) {
-        return record.timeZoneIndex < kTimeZoneCount ? record.timeZoneIndex : -1;
-    }
-    return ParseTimeZone(*options.timeZone).value_or(-1);
-}
-
-// The given description, or the record's as the settings page reads it (63 characters).
-std::string Description(const DeviceRecord& record, const DeviceSettingsOptions& options) {
-    return options.description.value_or(
-        std::string(record.description).substr(0, kDescriptionMaxLength));
-}
 
 std::string Digits(const char* format, int first, int second, int third) {
     char text[32];
@@ -97,30 +76,25 @@ std::unique_ptr<Command> MakeSetDeviceCommand() {
 std::optional<DeviceSettings> DeviceSettingsFrom(const DeviceRecord& record,
                                                  const DeviceSettingsOptions& options,
                                                  std::string& error) {
-    const std::string description = Description(record, options);
-    if (!IsValidDescription(description)) {
-        error = "the device's description breaks the description rule: give --description";
-        return std::nullopt;
+    DeviceSettingsChange change;
+    if (options.askPassword) {
+        change.askPassword = *options.askPassword == "yes";
     }
-    const auto date = ParseDate(options.date.value_or(record.deviceDate));
-    if (!date) {
-        error = "the device reports no valid date: give --date YYYY-MM-DD";
-        return std::nullopt;
+    change.description = options.description;
+    change.timeZone = options.timeZone ? ParseTimeZone(*options.timeZone) : std::nullopt;
+    change.date = options.date ? ParseDate(*options.date) : std::nullopt;
+    change.time = options.time ? ParseTime(*options.time) : std::nullopt;
+    // By UnsendableValue: the option that gives a value in place of the device's.
+    constexpr const char* kGiveOption[] = {
+        "the device's description breaks the description rule: give --description",
+        "the device reports no valid date: give --date YYYY-MM-DD",
+        "the device reports no valid time: give --time HH:MM:SS"};
+    UnsendableValue unsendable{};
+    auto settings = DeviceSettingsOver(record, change, unsendable);
+    if (!settings) {
+        error = kGiveOption[static_cast<int>(unsendable)];
     }
-    const auto time = ParseTime(options.time.value_or(record.deviceTime));
-    if (!time) {
-        error = "the device reports no valid time: give --time HH:MM:SS";
-        return std::nullopt;
-    }
-    return DeviceSettings{VerificationFlag(record, options),
-                          description,
-                          date->year,
-                          date->month,
-                          date->day,
-                          time->hour,
-                          time->minute,
-                          time->second,
-                          TimeZoneIndex(record, options)};
+    return settings;
 }
 
 Json DeviceSettingsJson(const DeviceSettings& settings) {

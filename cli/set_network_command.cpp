@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "cli/fleet_plan.h"
 #include "cli/option_checks.h"
+#include "cli/settings_over_record.h"
 #include "cli/settings_write.h"
 
 namespace zerin::cli {
@@ -75,12 +75,12 @@ std::unique_ptr<Command> MakeSetNetworkCommand() {
 
 NetworkSettings NetworkSettingsFrom(const DeviceRecord& record,
                                     const NetworkSettingsOptions& options) {
-    FleetNetwork network;
+    NetworkSettingsChange change;
     if (options.dhcp || options.staticAddress) {
-        network.mode = options.dhcp ? "dhcp" : "static";
+        change.mode = options.dhcp ? "dhcp" : "static";
     }
-    std::copy(std::begin(options.addresses), std::end(options.addresses), network.addresses);
-    return NetworkSettingsFor(network, record);
+    std::copy(std::begin(options.addresses), std::end(options.addresses), change.addresses);
+    return NetworkSettingsOver(record, change);
 }
 
 Json NetworkSettingsJson(const NetworkSettings& settings) {

@@ -54,13 +54,21 @@ TEST(FleetPlanTest, OnlyValuesThatDifferAreChangesAndTheClockAlwaysIs) {
     EXPECT_EQ(plan.error, "");
 }
 
-TEST(FleetPlanTest, AStaticSetupNeedsAnAddressAndAMask) {
+TEST(FleetPlanTest, WritesThatCannotGoOutAreThePlansError) {
     DeviceRecord record = Reported();
     Put(record.subnetMask, "");
     FleetSettings settings;
     settings.network.mode = "static";
     EXPECT_EQ(PlanChanges(settings, record).error, "a static setup needs an IP address and a mask");
     settings.network.addresses[1] = "255.255.0.0";
+    EXPECT_EQ(PlanChanges(settings, record).error, "");
+
+    // The device's own date goes back with a new description, unless it does not read.
+    Put(record.deviceDate, "20210230");
+    settings.description = "Lab";
+    EXPECT_EQ(PlanChanges(settings, record).error,
+              "the device reports no valid date: give the entry a clock");
+    settings.clock = "2021-03-01 10:00:00";
     EXPECT_EQ(PlanChanges(settings, record).error, "");
 }
 
@@ -75,19 +83,22 @@ TEST(FleetPlanTest, WritesSendTheFilesValuesOverTheDevicesAndNowAsLocalTime) {
     now.tm_hour = 8;
     now.tm_min = 7;
     now.tm_sec = 6;
-    const DeviceSettings device = DeviceSettingsFor(settings, Reported(), now);
-    EXPECT_EQ(device.description, "Lab");
-    EXPECT_EQ(device.verificationFlag, 1);
-    EXPECT_EQ(device.timeZoneIndex, 56);
-    EXPECT_EQ(device.year * 10000 + device.month * 100 + device.day, 20261210);
-    EXPECT_EQ(device.hour * 10000 + device.minute * 100 + device.second, 80706);
+    std::string error;
+    const auto device = DeviceSettingsFor(settings, Reported(), now, error);
+    ASSERT_TRUE(device) << error;
+    EXPECT_EQ(device->description, "Lab");
+    EXPECT_EQ(device->verificationFlag, 1);
+    EXPECT_EQ(device->timeZoneIndex, 56);
+    EXPECT_EQ(device->year * 10000 + device->month * 100 + device->day, 20261210);
+    EXPECT_EQ(device->hour * 10000 + device->minute * 100 + device->second, 80706);
 
     settings.clock.reset();
-    const DeviceSettings kept = DeviceSettingsFor(settings, Reported(), now);
-    EXPECT_EQ(kept.year * 10000 + kept.month * 100 + kept.day, 20240115);
+    const auto kept = DeviceSettingsFor(settings, Reported(), now, error);
+    ASSERT_TRUE(kept) << error;
+    EXPECT_EQ(kept->year * 10000 + kept->month * 100 + kept->day, 20240115);
 
     settings.network.addresses[0] = "198.51.100.99";
-    const NetworkSettings network = NetworkSettingsFor(settings.network, Reported());
+    const NetworkSettings network = NetworkSettingsOver(Reported(), settings.network);
     EXPECT_EQ(network.protocolIndex, 1);
     EXPECT_EQ(network.ipAddress, "198.51.100.99");
     EXPECT_EQ(network.subnetMask, "255.255.255.0");

@@ -1,0 +1,62 @@
+// Building the settings of a write over the device's own.
+#include "cli/settings_over_record.h"
+
+#include <iterator>
+
+#include "protocol/description_rule.h"
+
+namespace zerin::cli {
+
+std::optional<DeviceSettings> DeviceSettingsOver(const DeviceRecord& record,
+                                                 const DeviceSettingsChange& change,
+                                                 UnsendableValue& unsendable) {
+    const std::string description = change.description.value_or(
+        std::string(record.description).substr(0, kDescriptionMaxLength));
+    const auto date = change.date ? change.date : ParseDate(record.deviceDate);
+    const auto time = change.time ? change.time : ParseTime(record.deviceTime);
+    if (!IsValidDescription(description)) {
+        unsendable = UnsendableValue::kDescription;
+        return std::nullopt;
+    }
+    if (!date || !time) {
+        unsendable = !date ? UnsendableValue::kDate : UnsendableValue::kTime;
+        return std::nullopt;
+    }
+    const bool askPassword = change.askPassword.value_or(record.passwordFlag != 0);
+    const int timeZone =
+        change.timeZone.value_or(record.timeZoneIndex < kTimeZoneCount ? record.timeZoneIndex : -1);
+    return DeviceSettings{static_cast<uint8_t>(askPassword ? 1 : 0),
+                          description,
+                          date->year,
+                          date->month,
+                          date->day,
+                          time->hour,
+                          time->minute,
+                          time->second,
+                          timeZone};
+}
+
+NetworkSettings NetworkSettingsOver(const DeviceRecord& record,
+                                    const NetworkSettingsChange& change) {
+    NetworkSettings settings;
+    settings.protocolIndex = change.mode.value_or(ReportedMode(record)) == "dhcp" ? 1 : 0;
+    std::string* const addresses[] = {&settings.ipAddress, &settings.subnetMask,
+                                      &settings.defaultGateway, &settings.primaryDns,
+                                      &settings.secondaryDns};
+    for (size_t i = 0; i < std::size(addresses); ++i) {
+        *addresses[i] = change.addresses[i].value_or(ReportedAddress(record, i));
+    }
+    return settings;
+}
+
+std::string ReportedMode(const DeviceRecord& record) {
+    return record.ipStatus != 0 ? "dhcp" : "static";
+}
+
+std::string ReportedAddress(const DeviceRecord& record, size_t index) {
+    const char* const reported[] = {record.ipAddress, record.subnetMask, record.defaultGateway,
+                                    record.primaryDns, record.secondaryDns};
+    return reported[index];
+}
+
+}  // namespace zerin::cli

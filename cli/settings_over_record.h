@@ -1,0 +1,50 @@
+// The settings a write sends: the values given over what the device reports, read as the setup
+// wizard's pages read them (a description of at most 63 characters, a time-zone index past the
+// list as none). One rule for set-device, set-network and apply.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/value_parsers.h"
+#include "protocol/device_record.h"
+#include "protocol/device_settings_update.h"
+#include "protocol/network_settings_update.h"
+
+namespace zerin::cli {
+
+// The device settings given; what is left out keeps the device's value.
+struct DeviceSettingsChange {
+    std::optional<bool> askPassword;
+    std::optional<std::string> description;
+    std::optional<int> timeZone;  // an index of the time-zone list, or -1 for none
+    std::optional<Date> date;
+    std::optional<TimeOfDay> time;
+};
+
+// The network settings given; what is left out keeps the device's value.
+struct NetworkSettingsChange {
+    std::optional<std::string> mode;          // "static" or "dhcp"
+    std::optional<std::string> addresses[5];  // ip, mask, gateway, dns1, dns2
+};
+
+// A value the device reports that cannot be sent back: a description that breaks the rule, a
+// date or a time that does not read.
+enum class UnsendableValue { kDescription, kDate, kTime };
+
+// Nothing, with the value in unsendable, when the device reports a value that cannot be sent back
+// and none is given in its place.
+std::optional<DeviceSettings> DeviceSettingsOver(const DeviceRecord& record,
+                                                 const DeviceSettingsChange& change,
+                                                 UnsendableValue& unsendable);
+
+// "dhcp" for a device that reports DHCP, else "static".
+std::string ReportedMode(const DeviceRecord& record);
+
+NetworkSettings NetworkSettingsOver(const DeviceRecord& record,
+                                    const NetworkSettingsChange& change);
+
+// The device's address of the given index, in the order of NetworkSettingsChange::addresses.
+std::string ReportedAddress(const DeviceRecord& record, size_t index);
+
+}  // namespace zerin::cli
