@@ -2,18 +2,18 @@
 // up to --jobs at once, and the results in the file's order.
 #include "cli/apply_command.h"
 
-#include <cmath>
 #include <fstream>
 #include <sstream>
 
 #include "cli/device_finder.h"
+#include "cli/device_target.h"
 #include "cli/exit_status.h"
 #include "cli/fleet_apply.h"
 #include "cli/job_pool.h"
 #include "cli/json_output.h"
 #include "cli/password_sources.h"
 #include "cli/progress_line.h"
-#include "protocol/device_texts.h"
+#include "cli/value_parsers.h"
 
 namespace zerin::cli {
 
@@ -47,17 +47,6 @@ std::string ResultLine(const EntryResult& result) {
     return line + (result.error.empty() ? "" : " (" + result.error + ")");
 }
 
-// The device an entry names among those found; null when none.
-const FoundDevice* DeviceOf(const FleetEntry& entry, const std::vector<FoundDevice>& found) {
-    for (const FoundDevice& device : found) {
-        if ((entry.mac && FormatMacAddress(device.record->macAddress) == *entry.mac) ||
-            (entry.name && device.record->name == *entry.name)) {
-            return &device;
-        }
-    }
-    return nullptr;
-}
-
 class ApplyCommand : public Command {
   public:
     CLI::App* Declare(CLI::App& tool) override {
@@ -73,10 +62,7 @@ class ApplyCommand : public Command {
             ->type_name("N")
             ->capture_default_str()
             ->check(CLI::Range(1, 256).description(""));
-        command->add_option("--timeout", timeoutSeconds_, "seconds to wait for each reply")
-            ->type_name("SECONDS")
-            ->capture_default_str()
-            ->check(CLI::Range(0.1, 3600.0).description(""));
+        AddTimeoutOption(*command, timeoutSeconds_);
         command->add_flag("--json", json_, "print a JSON array, an object per entry");
         AddAdapterOption(*command, adapters_);
         AddCredentialOptions(*command, credentials_);
@@ -84,7 +70,7 @@ class ApplyCommand : public Command {
     }
 
     int Run(CommandContext& context) override {
-        run_.timeoutMs = static_cast<int>(std::lround(timeoutSeconds_ * 1000));
+        run_.timeoutMs = Milliseconds(timeoutSeconds_);
         if (!ReadEntries(context) || !ReadPasswords(context)) {
             return kExitBadInput;
         }
@@ -92,11 +78,10 @@ class ApplyCommand : public Command {
         if (choice.status != kExitDone) {
             return choice.status;
         }
-        const std::vector<FoundDevice> found =
-            FindDevices(context, choice.adapters, kSearchWindowMs);
+        std::vector<FoundDevice> found = FindDevices(context, choice.adapters, kSearchWindowMs);
         std::vector<const FoundDevice*> devices;
         for (const FleetEntry& entry : entries_) {
-            devices.push_back(DeviceOf(entry, found));
+            devices.push_back(DeviceNamed(found, entry.mac.value_or(entry.name.value_or(""))));
         }
         if (!Distinct(context, devices)) {
             return kExitBadInput;

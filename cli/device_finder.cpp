@@ -2,10 +2,12 @@
 #include "cli/device_finder.h"
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 #include "cli/exit_status.h"
 #include "protocol/device_search.h"
+#include "protocol/device_texts.h"
 
 namespace zerin::cli {
 
@@ -52,6 +54,19 @@ AdapterChoice ChooseAdapters(CommandContext& context, const std::vector<std::str
         return {{}, kExitNetworkFailed};
     }
     return {chosen, kExitDone};
+}
+
+FoundDevice* DeviceNamed(std::vector<FoundDevice>& devices, const std::string& nameOrMac) {
+    std::string mac = nameOrMac;
+    std::transform(mac.begin(), mac.end(), mac.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (FoundDevice& device : devices) {
+        if (device.record->name == nameOrMac ||
+            FormatMacAddress(device.record->macAddress) == mac) {
+            return &device;
+        }
+    }
+    return nullptr;
 }
 
 std::vector<FoundDevice> FindDevices(CommandContext& context,

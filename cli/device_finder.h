@@ -34,6 +34,9 @@ struct AdapterChoice {
 // no adapter is up (the network failed).
 AdapterChoice ChooseAdapters(CommandContext& context, const std::vector<std::string>& wanted);
 
+// The device of that name or MAC address text (in any case) among those found; null when none.
+FoundDevice* DeviceNamed(std::vector<FoundDevice>& devices, const std::string& nameOrMac);
+
 // Every device that answered within the window, once, in the order of first answers.
 std::vector<FoundDevice> FindDevices(CommandContext& context,
                                      const std::vector<NetworkAdapter>& adapters, int windowMs);

@@ -23,6 +23,9 @@ struct DeviceTarget {
 // DEVICE, --adapter, --timeout and --json.
 void AddDeviceTarget(CLI::App& command, DeviceTarget& target);
 
+// --timeout SECONDS, how long each reply is waited for.
+void AddTimeoutOption(CLI::App& command, double& seconds);
+
 // Each reply waited for --timeout seconds, no request after the first one unanswered, and every
 // request through the adapter that heard the device.
 ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const NetworkAdapter& adapter);

@@ -1,13 +1,12 @@
 // The search command and its watch.
 #include "cli/search_command.h"
 
-#include <cmath>
-
 #include "cli/device_finder.h"
 #include "cli/device_listing.h"
 #include "cli/device_watch.h"
 #include "cli/exit_status.h"
 #include "cli/json_output.h"
+#include "cli/value_parsers.h"
 
 namespace zerin::cli {
 
@@ -15,10 +14,6 @@ namespace {
 
 // The sleeps of a watch's interval, short enough for a stop request to end it at once.
 constexpr int kIntervalStepMs = 100;
-
-int Milliseconds(double seconds) {
-    return static_cast<int>(std::lround(seconds * 1000));
-}
 
 class SearchCommand : public Command {
   public:

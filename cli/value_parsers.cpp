@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <vector>
 
 namespace zerin::cli {
@@ -86,6 +87,10 @@ std::optional<TimeOfDay> ParseTime(std::string_view text) {
         return std::nullopt;
     }
     return TimeOfDay{(*numbers)[0], (*numbers)[1], (*numbers)[2]};
+}
+
+int Milliseconds(double seconds) {
+    return static_cast<int>(std::lround(seconds * 1000));
 }
 
 std::optional<int> ParseTimeZone(std::string_view text) {

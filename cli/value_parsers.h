@@ -24,6 +24,9 @@ std::optional<Date> ParseDate(std::string_view text);
 // HH:MM:SS, or HHMMSS as devices report it.
 std::optional<TimeOfDay> ParseTime(std::string_view text);
 
+// Seconds as given on the command line, in whole milliseconds.
+int Milliseconds(double seconds);
+
 // The time-zone list's entries.
 constexpr int kTimeZoneCount = 75;
 
