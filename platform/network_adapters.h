@@ -1,6 +1,6 @@
 // The adapters seam: the IPv4 network adapters that are up and running, loopback aside, in the
-// system's order;
-// one entry an address, so an adapter with two addresses is listed twice under its name.
+// system's order; one entry an address, so an adapter with two addresses is listed twice under
+// its name.
 #pragma once
 
 #include <vector>

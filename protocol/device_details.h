@@ -7,10 +7,9 @@
 #include <optional>
 #include <vector>
 
-#include "protocol/exchange.h"
-
 #include "protocol/device_record.h"
 #include "protocol/device_texts.h"
+#include "protocol/exchange.h"
 #include "protocol/reporter.h"
 #include "protocol/socket_layer.h"
 

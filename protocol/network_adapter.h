@@ -13,8 +13,6 @@ namespace zerin {
 // Addresses are 32-bit numbers, the first dotted number in the highest byte.
 using Ipv4Address = uint32_t;
 
-constexpr Ipv4Address kLimitedBroadcast = 0xffffffff;
-
 struct NetworkAdapter {
     std::string name;
     Ipv4Address address = 0;
