@@ -25,6 +25,17 @@ int SayVerificationOutcome(CommandContext& context, const std::string& device, i
 
 }  // namespace
 
+std::optional<GivenPassword> ReadPasswordSources(CommandContext& context,
+                                                 const CredentialOptions& credentials) {
+    GivenPassword given =
+        ReadGivenPassword(credentials, context.in, context.passwordVariable, context.err);
+    if (!given.error.empty()) {
+        Say(context, given.error);
+        return std::nullopt;
+    }
+    return given;
+}
+
 std::optional<std::string> PasswordOrPrompt(CommandContext& context,
                                             const CredentialOptions& credentials,
                                             const std::optional<std::string>& given,

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/administrator_guard.h"
 #include "cli/device_finder.h"
 #include "cli/device_target.h"
 #include "cli/exit_status.h"
@@ -114,14 +115,12 @@ class ApplyCommand : public Command {
     // The run's password from its sources, or from a prompt when a name is given; each entry's
     // from its passwordFile. False, after saying why, when one cannot be read.
     bool ReadPasswords(CommandContext& context) {
-        const GivenPassword given =
-            ReadGivenPassword(credentials_, context.in, context.passwordVariable, context.err);
-        if (!given.error.empty()) {
-            Say(context, given.error);
+        const auto given = ReadPasswordSources(context, credentials_);
+        if (!given) {
             return false;
         }
         run_.user = credentials_.user;
-        run_.password = given.password;
+        run_.password = given->password;
         if (run_.user && !run_.password && !run_.dryRun) {
             run_.password =
                 PromptForPassword(context.console, context.err, "Password of " + *run_.user + ": ");

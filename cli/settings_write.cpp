@@ -37,10 +37,8 @@ void SettingsWriteCommand::AddWriteOptions(CLI::App& command) {
 }
 
 int SettingsWriteCommand::Run(CommandContext& context) {
-    const GivenPassword given =
-        ReadGivenPassword(credentials_, context.in, context.passwordVariable, context.err);
-    if (!given.error.empty()) {
-        Say(context, given.error);
+    const auto given = ReadPasswordSources(context, credentials_);
+    if (!given) {
         return kExitBadInput;
     }
     const Lookup lookup = LookUpDevice(context, target_);
@@ -49,7 +47,7 @@ int SettingsWriteCommand::Run(CommandContext& context) {
     }
     DeviceRecord& record = *lookup.found.record;
     const ExchangeOptions options = ExchangeOptionsOf(target_, lookup.found.adapter);
-    const int ready = ReadyToWrite(context, record, options, given.password);
+    const int ready = ReadyToWrite(context, record, options, given->password);
     if (ready != kExitDone) {
         return Finish(context, ready);
     }

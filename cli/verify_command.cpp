@@ -25,14 +25,12 @@ class VerifyCommand : public Command {
     }
 
     int Run(CommandContext& context) override {
-        const GivenPassword given =
-            ReadGivenPassword(credentials_, context.in, context.passwordVariable, context.err);
-        if (!given.error.empty()) {
-            Say(context, given.error);
+        const auto given = ReadPasswordSources(context, credentials_);
+        if (!given) {
             return kExitBadInput;
         }
         const auto password =
-            PasswordOrPrompt(context, credentials_, given.password, target_.device);
+            PasswordOrPrompt(context, credentials_, given->password, target_.device);
         if (!password) {
             return kExitBadInput;
         }
