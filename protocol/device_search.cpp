@@ -118,7 +118,7 @@ void SearchThroughAdapters(SocketLayer& sockets, Reporter& reporter,
                            const std::vector<NetworkAdapter>& adapters, int windowMs,
                            const AddAnswerCallback& addAnswer) {
     const auto exchanges = SendThroughAdapters(sockets, reporter, adapters);
-    const int emptyRounds = (windowMs + kSearchTiming.intervalMs - 1) / kSearchTiming.intervalMs;
+    const int emptyRounds = WaitsWithin(windowMs, kSearchTiming.intervalMs);
     for (int round = 0; round <= emptyRounds;) {
         if (!TakeWaitingAnswers(exchanges, addAnswer) && round++ < emptyRounds) {
             sockets.Sleep(kSearchTiming.intervalMs);

@@ -14,13 +14,16 @@ const char* const kCleanupFailedMessage = "WSACleanup failed with error %d\n";
 // The timing with as many waits of its interval as the caller's timeout takes, rounded up.
 ExchangeTiming WithReplyTimeout(ExchangeTiming timing, std::optional<int> timeoutMs) {
     if (timeoutMs) {
-        timing.emptyPollLimit =
-            (std::max(*timeoutMs, 0) + timing.intervalMs - 1) / timing.intervalMs;
+        timing.emptyPollLimit = WaitsWithin(*timeoutMs, timing.intervalMs);
     }
     return timing;
 }
 
 }  // namespace
+
+int WaitsWithin(int timeMs, int intervalMs) {
+    return (std::max(timeMs, 0) + intervalMs - 1) / intervalMs;
+}
 
 Exchange::Exchange(SocketLayer& sockets, Reporter& reporter, const ExchangeTiming& timing,
                    const ExchangeOptions& options)

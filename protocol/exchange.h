@@ -44,6 +44,9 @@ struct ExchangeOptions {
 
 extern const char* const kNetworkFailedMessage;
 
+// How many waits of the interval a time takes, rounded up; none for a time of 0 or less.
+int WaitsWithin(int timeMs, int intervalMs);
+
 class Exchange {
   public:
     Exchange(SocketLayer& sockets, Reporter& reporter, const ExchangeTiming& timing,
