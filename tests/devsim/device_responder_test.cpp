@@ -232,6 +232,20 @@ TEST(DeviceResponder, FaultsShapeTheAnswers) {
     }
 }
 
+TEST(DeviceResponder, BroadcastFaultMarksTheStrayAndEveryCopy) {
+    std::vector<DeviceState> devices = {Device("FIRST", kFirstMac)};
+    devices[0].faults = {ParsedFault("broadcast@get_network_info"), ParsedFault("stray"),
+                         ParsedFault("twice")};
+    std::vector<Answer> answers = Respond(devices, Request(CMD_GET_NETWORK_INFO, kFirstMac));
+    ASSERT_EQ(answers.size(), 3u);
+    for (const Answer& answer : answers) {
+        EXPECT_TRUE(answer.broadcast);
+    }
+    for (const Answer& answer : Respond(devices, Datagram(12, 0))) {
+        EXPECT_FALSE(answer.broadcast);
+    }
+}
+
 TEST(DeviceResponder, RefuseFaultSetsTheVerifyStatus) {
     std::vector<DeviceState> devices = {Device("FIRST", kFirstMac)};
     devices[0].faults = {ParsedFault("refuse:9")};

@@ -1,5 +1,5 @@
-"""The simulator over real sockets: a broadcast search, timing faults on the wire, the datagram
-log, the exit statuses. Runs only inside scripts/netns-run, as it broadcasts.
+"""The simulator over real sockets: a broadcast search, timing faults on the wire, an answer by
+broadcast, the datagram log, the exit statuses. Runs only inside scripts/netns-run, as it broadcasts.
 
 usage: scripts/netns-run python3 devsim_wire_test.py PATH/TO/devsim
 """
@@ -118,6 +118,16 @@ class WireTest(unittest.TestCase):
         self.assertEqual(commands, [0xFFFF, CMD_GET_NETWORK_INFO, CMD_GET_DEVICE_INFO])
         self.assertLess(replies[1][0] - sent, 0.2)
         self.assertGreaterEqual(replies[2][0] - sent, 0.38)
+
+    def test_a_broadcast_answer_reaches_the_sender_port_and_is_logged(self):
+        self.start("--fault", "broadcast@get_device_info")
+        self.send(request(CMD_GET_DEVICE_INFO, "02:5a:00:00:00:10"))
+        replies = [data for _, data in self.receive_all(0.5)]
+        self.assertEqual([int.from_bytes(data[0:2], "little") for data in replies],
+                         [CMD_GET_DEVICE_INFO])
+        port = self.client.getsockname()[1]
+        out = self.simulator.lines("out")
+        self.assertEqual([line[2] for line in out], ["255.255.255.255:%d" % port])
 
     def test_a_malformed_config_exits_with_status_2(self):
         config = os.path.join(self.work.name, "bad.conf")

@@ -24,6 +24,8 @@ TEST(Fault, ParsesKindArgumentAndCommand) {
         {"stray:CMD_GET_DEVICE_INFO@search", FaultKind::kStray, 16, "", CMD_SEARCH},
         {"product:0202@0", FaultKind::kProduct, 0, "0202", CMD_SEARCH},
         {"refuse:2@Set_Network_Info", FaultKind::kRefuse, 2, "", CMD_SET_NETWORK_INFO},
+        {"broadcast", FaultKind::kBroadcast, 0, "", std::nullopt},
+        {"broadcast@search", FaultKind::kBroadcast, 0, "", CMD_SEARCH},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -42,7 +44,7 @@ TEST(Fault, RefusesMalformedFaults) {
         "",           "loud",          "delay",       "delay:soon", "delay:600001",
         "silent:3",   "twice:2",       "refuse",      "refuse:0",   "refuse:65536",
         "product:01", "product:01010", "stray:bogus", "silent@",    "twice@nosuch",
-        "@search"};
+        "@search",    "broadcast:1"};
     for (const char* text : cases) {
         std::string error;
         EXPECT_FALSE(ParseFault(text, error)) << text;
@@ -53,19 +55,21 @@ TEST(Fault, RefusesMalformedFaults) {
 TEST(Fault, PlanTakesOnlyFaultsForTheCommand) {
     std::vector<Fault> faults;
     for (const char* text : {"delay:700@get_usb_info", "delay:100", "silent@verify", "refuse:3",
-                             "refuse:4@set_network_info"}) {
+                             "refuse:4@set_network_info", "broadcast@verify"}) {
         std::string error;
         faults.push_back(ParseFault(text, error).value());
     }
     FaultPlan usb = PlanFaults(faults, CMD_GET_USB_INFO);
     EXPECT_EQ(usb.delayMs, 700u);
     EXPECT_FALSE(usb.silent);
+    EXPECT_FALSE(usb.broadcast);
     FaultPlan network = PlanFaults(faults, CMD_SET_NETWORK_INFO);
     EXPECT_EQ(network.delayMs, 100u);
     EXPECT_EQ(network.refusalStatus, 4);
     FaultPlan verify = PlanFaults(faults, CMD_VERIFY);
     EXPECT_TRUE(verify.silent);
     EXPECT_EQ(verify.refusalStatus, 3);
+    EXPECT_TRUE(verify.broadcast);
     EXPECT_EQ(PlanFaults(faults, CMD_SEARCH).copies, 1);
 }
 

@@ -101,7 +101,8 @@ Handler FindHandler(uint16_t command) {
     return nullptr;
 }
 
-// One device's answer with its faults: nothing, or an optional stray datagram and the reply.
+// One device's answer with its faults: nothing, or an optional stray datagram and the reply, both
+// by broadcast when a fault says so.
 void AnswerAs(DeviceState& device, Handler handler, const Datagram& request,
               std::vector<Answer>& answers) {
     uint16_t command = ReadU16(&request[kCommandOffset]);
@@ -117,10 +118,11 @@ void AnswerAs(DeviceState& device, Handler handler, const Datagram& request,
         ReplaceProductCode(*reply, *plan.productCode);
     }
     if (plan.strayCommand) {
-        answers.push_back({plan.delayMs, BuildStatusReply(device, *plan.strayCommand, 0)});
+        answers.push_back(
+            {plan.delayMs, BuildStatusReply(device, *plan.strayCommand, 0), plan.broadcast});
     }
     for (int i = 0; i < plan.copies; ++i) {
-        answers.push_back({plan.delayMs, *reply});
+        answers.push_back({plan.delayMs, *reply, plan.broadcast});
     }
 }
 

@@ -16,6 +16,7 @@ constexpr uint16_t kVerifyRefused = 1;
 struct Answer {
     uint32_t delayMs = 0;
     Datagram bytes;
+    bool broadcast = false;  // to 255.255.255.255 at the request's source port, not to its source
 };
 
 // Every device answers a search; any other command only the device whose MAC the header names.

@@ -37,6 +37,7 @@ bool ReadArgument(Fault& fault, const std::optional<std::string>& argument) {
     switch (fault.kind) {
         case FaultKind::kSilent:
         case FaultKind::kTwice:
+        case FaultKind::kBroadcast:
             return !argument;
         case FaultKind::kProduct:
             fault.product = argument.value_or("");
@@ -60,9 +61,10 @@ bool ReadArgument(Fault& fault, const std::optional<std::string>& argument) {
 
 std::optional<FaultKind> ParseKind(const std::string& text) {
     const std::pair<const char*, FaultKind> kinds[] = {
-        {"silent", FaultKind::kSilent},   {"delay", FaultKind::kDelay},
-        {"stray", FaultKind::kStray},     {"twice", FaultKind::kTwice},
-        {"product", FaultKind::kProduct}, {"refuse", FaultKind::kRefuse},
+        {"silent", FaultKind::kSilent},       {"delay", FaultKind::kDelay},
+        {"stray", FaultKind::kStray},         {"twice", FaultKind::kTwice},
+        {"product", FaultKind::kProduct},     {"refuse", FaultKind::kRefuse},
+        {"broadcast", FaultKind::kBroadcast},
     };
     for (const auto& [name, kind] : kinds) {
         if (text == name) {
@@ -91,6 +93,9 @@ void AddToPlan(FaultPlan& plan, const Fault& fault) {
             break;
         case FaultKind::kRefuse:
             plan.refusalStatus = static_cast<uint16_t>(fault.value);
+            break;
+        case FaultKind::kBroadcast:
+            plan.broadcast = true;
             break;
     }
 }

@@ -10,12 +10,13 @@
 namespace zerin::devsim {
 
 enum class FaultKind {
-    kSilent,   // no answer and no change of state
-    kDelay,    // answer after `value` milliseconds
-    kStray,    // first a bare header with command `value`, then the answer
-    kTwice,    // the answer sent two times
-    kProduct,  // `product` in place of the product code of search and device info replies
-    kRefuse,   // status `value` in verify and set network info replies; settings not applied
+    kSilent,     // no answer and no change of state
+    kDelay,      // answer after `value` milliseconds
+    kStray,      // first a bare header with command `value`, then the answer
+    kTwice,      // the answer sent two times
+    kProduct,    // `product` in place of the product code of search and device info replies
+    kRefuse,     // status `value` in verify and set network info replies; settings not applied
+    kBroadcast,  // the answer sent to 255.255.255.255 at the request's source port
 };
 
 struct Fault {
@@ -36,6 +37,7 @@ struct FaultPlan {
     int copies = 1;
     std::optional<std::string> productCode;
     std::optional<uint16_t> refusalStatus;
+    bool broadcast = false;
 };
 
 // Parses "KIND[:ARG][@COMMAND]"; on failure returns nothing and sets error.

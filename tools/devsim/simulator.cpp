@@ -45,6 +45,15 @@ sigset_t CatchStopSignals() {
     return waitMask;
 }
 
+// Where an answer goes: the request's source, or 255.255.255.255 at the source's port.
+sockaddr_in Destination(const sockaddr_in& peer, bool broadcast) {
+    sockaddr_in destination = peer;
+    if (broadcast) {
+        destination.sin_addr.s_addr = htonl(INADDR_BROADCAST);
+    }
+    return destination;
+}
+
 std::string PeerText(const sockaddr_in& peer) {
     char address[INET_ADDRSTRLEN];
     inet_ntop(AF_INET, &peer.sin_addr, address, sizeof address);
@@ -143,7 +152,8 @@ void Simulator::ReceiveRequest() {
     }
     auto now = SendQueue::Clock::now();
     for (Answer& answer : Respond(devices_, request)) {
-        queue_.Push(now + std::chrono::milliseconds(answer.delayMs), peer, std::move(answer.bytes));
+        queue_.Push(now + std::chrono::milliseconds(answer.delayMs),
+                    Destination(peer, answer.broadcast), std::move(answer.bytes));
     }
 }
 

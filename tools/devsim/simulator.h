@@ -1,5 +1,5 @@
 // The socket loop: one UDP socket receives the requests, the devices answer them, and each answer
-// goes to the sender of its request when it is due.
+// goes to the sender of its request, or by broadcast to the sender's port, when it is due.
 #pragma once
 
 #include <signal.h>
