@@ -6,9 +6,10 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     zerin::WinsockSocketLayer sockets;
+    zerin::PlatformNetworkAdapters adapters;
     zerin::WindowsShell shell;
     zerin::WindowsNetworkDrives drives;
-    const zerin::PlatformServices platform{sockets, shell, drives};
+    const zerin::PlatformServices platform{sockets, adapters, shell, drives};
     zerin::ZerinApp app(platform);
     app.InitInstance();
     return 0;

@@ -79,7 +79,8 @@ class ApplyCommand : public Command {
         if (choice.status != kExitDone) {
             return choice.status;
         }
-        std::vector<FoundDevice> found = FindDevices(context, choice.adapters, kSearchWindowMs);
+        std::vector<FoundDevice> found =
+            FindDevices(context, choice.adapters, kSearchWindowMs).devices;
         std::vector<const FoundDevice*> devices;
         for (const FleetEntry& entry : entries_) {
             devices.push_back(DeviceNamed(found, entry.mac.value_or(entry.name.value_or(""))));

@@ -11,8 +11,9 @@ SocketLayer::StartResult CheckedSocketLayer::Startup(uint16_t version) {
     return result;
 }
 
-int CheckedSocketLayer::BindAddress(Handle socket, uint32_t address, uint16_t port) {
-    return Checked(platform_.BindAddress(socket, address, port), "a socket could not be bound");
+int CheckedSocketLayer::BindToAdapter(Handle socket, const NetworkAdapter& adapter) {
+    return Checked(platform_.BindToAdapter(socket, adapter),
+                   "a socket could not be tied to " + adapter.name);
 }
 
 int CheckedSocketLayer::SendBroadcast(Handle socket, const uint8_t* bytes, size_t length,
@@ -27,7 +28,7 @@ int CheckedSocketLayer::SendTo(Handle socket, const uint8_t* bytes, size_t lengt
                    "a request could not be sent");
 }
 
-int CheckedSocketLayer::Checked(int result, const char* what) {
+int CheckedSocketLayer::Checked(int result, const std::string& what) {
     if (result == kSocketError) {
         Keep(what, platform_.LastError());
     }

@@ -31,7 +31,7 @@ class CheckedSocketLayer : public SocketLayer {
         return platform_.SetReceiveBuffer(socket, bytes);
     }
     void BindAny(Handle socket, uint16_t port) override { platform_.BindAny(socket, port); }
-    int BindAddress(Handle socket, uint32_t address, uint16_t port) override;
+    int BindToAdapter(Handle socket, const NetworkAdapter& adapter) override;
     void Listen(Handle socket, int backlog) override { platform_.Listen(socket, backlog); }
     int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
     int SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
@@ -47,7 +47,7 @@ class CheckedSocketLayer : public SocketLayer {
 
   private:
     Handle CheckedSocket(Handle socket);
-    int Checked(int result, const char* what);
+    int Checked(int result, const std::string& what);
     void Keep(const std::string& what, int error);
 
     SocketLayer& platform_;

@@ -69,17 +69,16 @@ FoundDevice* DeviceNamed(std::vector<FoundDevice>& devices, const std::string& n
     return nullptr;
 }
 
-std::vector<FoundDevice> FindDevices(CommandContext& context,
-                                     const std::vector<NetworkAdapter>& adapters, int windowMs) {
-    std::vector<FoundDevice> found;
-    std::set<MacAddress> heard;
-    SearchThroughAdapters(context.sockets, context.reporter, adapters, windowMs,
-                          [&](std::unique_ptr<DeviceRecord> record, size_t adapter) {
-                              if (heard.insert(record->macAddress).second) {
-                                  found.push_back({std::move(record), adapters[adapter]});
-                              }
-                          });
-    return found;
+SearchResult FindDevices(CommandContext& context, const std::vector<NetworkAdapter>& adapters,
+                         int windowMs) {
+    SearchResult search;
+    search.reports = SearchThroughAdapters(
+        context.sockets, context.reporter, adapters, windowMs,
+        [&](std::unique_ptr<DeviceRecord> record) {
+            const NetworkAdapter adapter = *record->adapter;
+            search.devices.push_back({std::move(record), adapter});
+        });
+    return search;
 }
 
 }  // namespace zerin::cli

@@ -9,6 +9,7 @@
 
 #include "cli/command.h"
 #include "protocol/device_record.h"
+#include "protocol/device_search.h"
 #include "protocol/network_adapter.h"
 
 namespace zerin::cli {
@@ -37,8 +38,14 @@ AdapterChoice ChooseAdapters(CommandContext& context, const std::vector<std::str
 // The device of that name or MAC address text (in any case) among those found; null when none.
 FoundDevice* DeviceNamed(std::vector<FoundDevice>& devices, const std::string& nameOrMac);
 
-// Every device that answered within the window, once, in the order of first answers.
-std::vector<FoundDevice> FindDevices(CommandContext& context,
-                                     const std::vector<NetworkAdapter>& adapters, int windowMs);
+struct SearchResult {
+    // Every device that answered within the window, once, in the order of first answers.
+    std::vector<FoundDevice> devices;
+    // What the search did through each adapter; none when it could not be sent.
+    std::vector<AdapterSearchReport> reports;
+};
+
+SearchResult FindDevices(CommandContext& context, const std::vector<NetworkAdapter>& adapters,
+                   int windowMs);
 
 }  // namespace zerin::cli

@@ -24,7 +24,7 @@ void AddTimeoutOption(CLI::App& command, double& seconds) {
 }
 
 ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const NetworkAdapter& adapter) {
-    return {Milliseconds(target.timeoutSeconds), true, Route{adapter.address, std::nullopt}};
+    return {Milliseconds(target.timeoutSeconds), true, Route{adapter, std::nullopt}};
 }
 
 Lookup LookUpDevice(CommandContext& context, const DeviceTarget& target) {
@@ -32,7 +32,8 @@ Lookup LookUpDevice(CommandContext& context, const DeviceTarget& target) {
     if (choice.status != kExitDone) {
         return {{}, choice.status};
     }
-    std::vector<FoundDevice> devices = FindDevices(context, choice.adapters, kSearchWindowMs);
+    std::vector<FoundDevice> devices =
+        FindDevices(context, choice.adapters, kSearchWindowMs).devices;
     if (FoundDevice* found = DeviceNamed(devices, target.device)) {
         return {std::move(*found), kExitDone};
     }

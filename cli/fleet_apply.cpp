@@ -48,7 +48,7 @@ class EntryRun {
           run_(run),
           sockets_(platform),
           record_(*device.record),
-          options_{run.timeoutMs, true, Route{device.adapter.address, std::nullopt}} {
+          options_{run.timeoutMs, true, Route{device.adapter, std::nullopt}} {
         result_.mac = FormatMacAddress(record_.macAddress);
         result_.name = record_.name;
     }

@@ -6,6 +6,7 @@
 #include "cli/device_watch.h"
 #include "cli/exit_status.h"
 #include "cli/json_output.h"
+#include "cli/search_report.h"
 #include "cli/value_parsers.h"
 
 namespace zerin::cli {
@@ -25,6 +26,8 @@ class SearchCommand : public Command {
         AddAdapterOption(*command, adapters_);
         CLI::Option* json = command->add_flag("--json", json_, "print JSON");
         command->add_flag("--csv", csv_, "print CSV with a header line")->excludes(json);
+        command->add_flag("-v,--verbose", verbose_,
+                          "say on standard error what was sent and heard through each adapter");
         command->add_option("--window", windowSeconds_, "seconds the search takes answers")
             ->type_name("SECONDS")
             ->capture_default_str()
@@ -60,9 +63,12 @@ class SearchCommand : public Command {
 
     std::vector<ListedDevice> Search(CommandContext& context,
                                      const std::vector<NetworkAdapter>& adapters) const {
+        const SearchResult result = FindDevices(context, adapters, Milliseconds(windowSeconds_));
+        if (verbose_) {
+            SayWhatTheSearchDid(context, adapters, result);
+        }
         std::vector<ListedDevice> listed;
-        for (const FoundDevice& device :
-             FindDevices(context, adapters, Milliseconds(windowSeconds_))) {
+        for (const FoundDevice& device : result.devices) {
             listed.push_back(ListDevice(device));
         }
         return listed;
@@ -128,6 +134,7 @@ class SearchCommand : public Command {
     std::vector<std::string> adapters_;
     bool json_ = false;
     bool csv_ = false;
+    bool verbose_ = false;
     double windowSeconds_ = kSearchWindowMs / 1000.0;
     bool watch_ = false;
     double intervalSeconds_ = 5;

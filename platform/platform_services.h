@@ -2,6 +2,7 @@
 // ones in tests.
 #pragma once
 
+#include "platform/network_adapters.h"
 #include "platform/network_drives.h"
 #include "platform/shell.h"
 #include "protocol/socket_layer.h"
@@ -10,6 +11,7 @@ namespace zerin {
 
 struct PlatformServices {
     SocketLayer& sockets;
+    NetworkAdapters& adapters;
     Shell& shell;
     NetworkDrives& drives;
 };

@@ -32,7 +32,8 @@ std::vector<NetworkAdapter> PlatformNetworkAdapters::List() {
         if (IsUpIpv4(*entry)) {
             const int prefix =
                 entry->ifa_netmask ? PrefixLength(AddressOf(entry->ifa_netmask)) : 32;
-            adapters.push_back({entry->ifa_name, AddressOf(entry->ifa_addr), prefix});
+            adapters.push_back({entry->ifa_name, AddressOf(entry->ifa_addr), prefix,
+                                if_nametoindex(entry->ifa_name)});
         }
     }
     freeifaddrs(entries);

@@ -6,9 +6,11 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <chrono>
 #include <system_error>
 #include <thread>
@@ -32,6 +34,29 @@ sockaddr_in Address(uint32_t host, uint16_t port) {
     address.sin_addr.s_addr = htonl(host);
     address.sin_port = htons(port);
     return address;
+}
+
+// The interface a socket is tied to, 0 when none.
+unsigned TiedInterface(int fd) {
+    uint32_t index = 0;
+    socklen_t size = sizeof index;
+    return getsockopt(fd, IPPROTO_IP, IP_UNICAST_IF, &index, &size) == 0 ? ntohl(index) : 0;
+}
+
+// A broadcast that arrived through another interface than the one the socket is tied to: on a
+// network that two adapters share, each hears every broadcast. What is sent to one of this
+// system's addresses, at the socket's own port, is the socket's whatever interface took it.
+bool HeardThroughAnotherAdapter(int fd, msghdr& message) {
+    for (cmsghdr* entry = CMSG_FIRSTHDR(&message); entry; entry = CMSG_NXTHDR(&message, entry)) {
+        if (entry->cmsg_level == IPPROTO_IP && entry->cmsg_type == IP_PKTINFO) {
+            in_pktinfo arrival{};
+            std::memcpy(&arrival, CMSG_DATA(entry), sizeof arrival);
+            const bool toThisHost = arrival.ipi_addr.s_addr == arrival.ipi_spec_dst.s_addr;
+            const unsigned tied = toThisHost ? 0 : TiedInterface(fd);
+            return tied != 0 && static_cast<unsigned>(arrival.ipi_ifindex) != tied;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -86,9 +111,16 @@ void PosixSocketLayer::Listen(Handle socket, int backlog) {
     listen(Fd(socket), backlog);
 }
 
-int PosixSocketLayer::BindAddress(Handle socket, uint32_t address, uint16_t port) {
-    const sockaddr_in local = Address(address, port);
-    return bind(Fd(socket), reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0
+// A socket bound to an adapter's address hears no broadcast here, so the socket is bound to every
+// address and tied to the adapter's interface instead: its sends leave there (IP_UNICAST_IF, which
+// covers 255.255.255.255 too), and each datagram says where it arrived (IP_PKTINFO).
+int PosixSocketLayer::BindToAdapter(Handle socket, const NetworkAdapter& adapter) {
+    const int on = 1;
+    const uint32_t index = htonl(adapter.interfaceIndex);
+    const sockaddr_in any = Address(INADDR_ANY, 0);
+    return setsockopt(Fd(socket), IPPROTO_IP, IP_PKTINFO, &on, sizeof on) == 0 &&
+                   setsockopt(Fd(socket), IPPROTO_IP, IP_UNICAST_IF, &index, sizeof index) == 0 &&
+                   bind(Fd(socket), reinterpret_cast<const sockaddr*>(&any), sizeof any) == 0
                ? 0
                : kSocketError;
 }
@@ -108,11 +140,22 @@ int PosixSocketLayer::SendTo(Handle socket, const uint8_t* bytes, size_t length,
 }
 
 int PosixSocketLayer::Receive(Handle socket, uint8_t* buffer, size_t capacity) {
-    sockaddr_in sender{};
-    socklen_t senderLength = sizeof sender;
-    const ssize_t length = recvfrom(Fd(socket), buffer, capacity, 0,
-                                    reinterpret_cast<sockaddr*>(&sender), &senderLength);
-    return length < 0 ? kSocketError : static_cast<int>(length);
+    for (;;) {
+        iovec data{buffer, capacity};
+        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
+        msghdr message{};
+        message.msg_iov = &data;
+        message.msg_iovlen = 1;
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        const ssize_t length = recvmsg(Fd(socket), &message, 0);
+        if (length < 0) {
+            return kSocketError;
+        }
+        if (!HeardThroughAnotherAdapter(Fd(socket), message)) {
+            return static_cast<int>(length);
+        }
+    }
 }
 
 void PosixSocketLayer::Sleep(int milliseconds) {

@@ -45,7 +45,7 @@ void AddAddresses(const IP_ADAPTER_ADDRESSES& adapter, std::vector<NetworkAdapte
         if (address && address->sa_family == AF_INET) {
             const auto* ipv4 = reinterpret_cast<const sockaddr_in*>(address);
             adapters.push_back({Utf8(adapter.FriendlyName), ntohl(ipv4->sin_addr.s_addr),
-                                unicast->OnLinkPrefixLength});
+                                unicast->OnLinkPrefixLength, adapter.IfIndex});
         }
     }
 }

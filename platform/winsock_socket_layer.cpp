@@ -93,8 +93,10 @@ void WinsockSocketLayer::Listen(Handle socket, int backlog) {
     listen(Sock(socket), backlog);
 }
 
-int WinsockSocketLayer::BindAddress(Handle socket, uint32_t address, uint16_t port) {
-    const sockaddr_in local = Address(address, port);
+// Bound to the adapter's address, a socket sends through that adapter and hears what arrives
+// there, broadcasts included.
+int WinsockSocketLayer::BindToAdapter(Handle socket, const NetworkAdapter& adapter) {
+    const sockaddr_in local = Address(adapter.address, 0);
     return bind(Sock(socket), reinterpret_cast<const sockaddr*>(&local), sizeof local) ==
                    SOCKET_ERROR
                ? kSocketError

@@ -17,7 +17,7 @@ class WinsockSocketLayer : public SocketLayer {
     bool EnableBroadcast(Handle socket) override;
     int SetReceiveBuffer(Handle socket, int bytes) override;
     void BindAny(Handle socket, uint16_t port) override;
-    int BindAddress(Handle socket, uint32_t address, uint16_t port) override;
+    int BindToAdapter(Handle socket, const NetworkAdapter& adapter) override;
     void Listen(Handle socket, int backlog) override;
     int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
     int SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "protocol/network_adapter.h"
 #include "protocol/packet.h"
 
 namespace zerin {
@@ -43,6 +44,9 @@ struct DeviceRecord {
     int16_t shareCount = 0;
     // Absent until the first detail query.
     std::optional<std::vector<ShareNameEntry>> shareList;
+    // The adapter that heard the device's search answer, for every later request to it; absent
+    // when the search went out without a choice of adapter.
+    std::optional<NetworkAdapter> adapter;
 };
 
 // The main window's devices, in the order of the device list's lines.

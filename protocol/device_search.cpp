@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
 
 #include "protocol/exchange.h"
 #include "protocol/packet.h"
@@ -59,43 +60,90 @@ namespace {
 // Through the adapter to its directed broadcast too, unless that is its own address (a /32).
 Route SearchRoute(const NetworkAdapter& adapter) {
     const Ipv4Address broadcast = BroadcastAddress(adapter);
-    return {adapter.address,
+    return {adapter,
             broadcast != adapter.address ? std::optional<Ipv4Address>(broadcast) : std::nullopt};
 }
 
-// One exchange an adapter, its search request sent; null for an adapter whose socket failed.
-std::vector<std::unique_ptr<Exchange>> SendThroughAdapters(
-    SocketLayer& sockets, Reporter& reporter, const std::vector<NetworkAdapter>& adapters) {
-    std::vector<std::unique_ptr<Exchange>> exchanges;
-    for (const NetworkAdapter& adapter : adapters) {
-        auto exchange =
-            std::make_unique<Exchange>(sockets, reporter, kSearchTiming,
-                                       ExchangeOptions{std::nullopt, false, SearchRoute(adapter)});
-        if (!exchange->OpenForBroadcast()) {
-            exchange.reset();
-        } else {
-            sockets.SetReceiveBuffer(exchange->Socket(), kSearchReceiveBufferBytes);
-            exchange->Send(CMD_SEARCH);
+// Hands on the first answer of each device only, by its MAC.
+AddDeviceCallback FirstAnswerOfEach(const AddDeviceCallback& addDevice) {
+    auto heard = std::make_shared<std::set<MacAddress>>();
+    return [heard, addDevice](std::unique_ptr<DeviceRecord> record) {
+        if (heard->insert(record->macAddress).second) {
+            addDevice(std::move(record));
         }
-        exchanges.push_back(std::move(exchange));
-    }
-    return exchanges;
+    };
 }
 
-// Takes every datagram waiting on any of the sockets; false when none was.
-bool TakeWaitingAnswers(const std::vector<std::unique_ptr<Exchange>>& exchanges,
-                        const AddAnswerCallback& addAnswer) {
-    bool any = false;
-    for (size_t i = 0; i < exchanges.size(); ++i) {
-        while (const auto length = exchanges[i] ? exchanges[i]->PollOnce() : std::nullopt) {
-            any = true;
-            if (auto record = ParseSearchReply(exchanges[i]->Received(), *length)) {
-                addAnswer(std::move(record), i);
+// The search through several adapters: one exchange an adapter, all taking answers in one window.
+class AdapterSearch {
+  public:
+    AdapterSearch(SocketLayer& sockets, Reporter& reporter,
+                  const std::vector<NetworkAdapter>& adapters, const AddDeviceCallback& addDevice)
+        : sockets_(sockets),
+          reporter_(reporter),
+          adapters_(adapters),
+          addDevice_(FirstAnswerOfEach(addDevice)),
+          reports_(adapters.size()) {}
+
+    // Opens a socket through each adapter; false, reported, when one cannot be opened: a sockets
+    // layer that does not start, or a socket that cannot be made, fails every adapter alike.
+    bool Open() {
+        for (const NetworkAdapter& adapter : adapters_) {
+            exchanges_.push_back(std::make_unique<Exchange>(
+                sockets_, reporter_, kSearchTiming,
+                ExchangeOptions{std::nullopt, false, SearchRoute(adapter)}));
+            if (!exchanges_.back()->Open()) {
+                exchanges_.clear();
+                return false;
+            }
+        }
+        return true;
+    }
+
+    void Send() {
+        for (size_t i = 0; i < exchanges_.size(); ++i) {
+            exchanges_[i]->AllowBroadcast();
+            sockets_.SetReceiveBuffer(exchanges_[i]->Socket(), kSearchReceiveBufferBytes);
+            reports_[i].sentTo = exchanges_[i]->Send(CMD_SEARCH);
+        }
+    }
+
+    // Takes answers until as many rounds of polls as the window's waits found nothing.
+    void Collect(int windowMs) {
+        const int emptyRounds = WaitsWithin(windowMs, kSearchTiming.intervalMs);
+        for (int round = 0; round <= emptyRounds;) {
+            if (!TakeWaitingAnswers() && round++ < emptyRounds) {
+                sockets_.Sleep(kSearchTiming.intervalMs);
             }
         }
     }
-    return any;
-}
+
+    std::vector<AdapterSearchReport> Reports() const { return reports_; }
+
+  private:
+    // Takes every datagram waiting on any of the sockets; false when none was.
+    bool TakeWaitingAnswers() {
+        bool any = false;
+        for (size_t i = 0; i < exchanges_.size(); ++i) {
+            while (const auto length = exchanges_[i]->PollOnce()) {
+                any = true;
+                if (auto record = ParseSearchReply(exchanges_[i]->Received(), *length)) {
+                    reports_[i].heard.push_back(record->macAddress);
+                    record->adapter = adapters_[i];
+                    addDevice_(std::move(record));
+                }
+            }
+        }
+        return any;
+    }
+
+    SocketLayer& sockets_;
+    Reporter& reporter_;
+    const std::vector<NetworkAdapter>& adapters_;
+    AddDeviceCallback addDevice_;
+    std::vector<std::unique_ptr<Exchange>> exchanges_;
+    std::vector<AdapterSearchReport> reports_;
+};
 
 }  // namespace
 
@@ -114,16 +162,30 @@ void SearchDevices(SocketLayer& sockets, Reporter& reporter, const AddDeviceCall
     });
 }
 
-void SearchThroughAdapters(SocketLayer& sockets, Reporter& reporter,
-                           const std::vector<NetworkAdapter>& adapters, int windowMs,
-                           const AddAnswerCallback& addAnswer) {
-    const auto exchanges = SendThroughAdapters(sockets, reporter, adapters);
-    const int emptyRounds = WaitsWithin(windowMs, kSearchTiming.intervalMs);
-    for (int round = 0; round <= emptyRounds;) {
-        if (!TakeWaitingAnswers(exchanges, addAnswer) && round++ < emptyRounds) {
-            sockets.Sleep(kSearchTiming.intervalMs);
-        }
+void SearchDevices(SocketLayer& sockets, Reporter& reporter,
+                   const std::vector<NetworkAdapter>& adapters, const AddDeviceCallback& addDevice) {
+    if (adapters.empty()) {
+        SearchDevices(sockets, reporter, FirstAnswerOfEach(addDevice));
+        return;
     }
+    AdapterSearch search(sockets, reporter, adapters, addDevice);
+    if (search.Open() && OpenAndCloseListener(sockets, reporter)) {
+        search.Send();
+        search.Collect(kSearchTiming.emptyPollLimit * kSearchTiming.intervalMs);
+    }
+}
+
+std::vector<AdapterSearchReport> SearchThroughAdapters(SocketLayer& sockets, Reporter& reporter,
+                                                       const std::vector<NetworkAdapter>& adapters,
+                                                       int windowMs,
+                                                       const AddDeviceCallback& addDevice) {
+    AdapterSearch search(sockets, reporter, adapters, addDevice);
+    if (!search.Open()) {
+        return {};
+    }
+    search.Send();
+    search.Collect(windowMs);
+    return search.Reports();
 }
 
 }  // namespace zerin

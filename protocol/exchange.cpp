@@ -21,6 +21,14 @@ ExchangeTiming WithReplyTimeout(ExchangeTiming timing, std::optional<int> timeou
 
 }  // namespace
 
+ExchangeOptions ThroughItsAdapter(const DeviceRecord& device) {
+    ExchangeOptions options;
+    if (device.adapter) {
+        options.route = Route{*device.adapter, std::nullopt};
+    }
+    return options;
+}
+
 int WaitsWithin(int timeMs, int intervalMs) {
     return (std::max(timeMs, 0) + intervalMs - 1) / intervalMs;
 }
@@ -56,7 +64,7 @@ bool Exchange::Open() {
     }
     sockets_.SetNonBlocking(socket_);
     if (route_) {
-        sockets_.BindAddress(socket_, route_->localAddress, 0);
+        sockets_.BindToAdapter(socket_, route_->adapter);
     }
     return true;
 }
@@ -79,15 +87,22 @@ void Exchange::SetTarget(const MacAddress& mac) {
     std::copy(mac.begin(), mac.end(), sendBuffer_ + kMacOffset);
 }
 
-void Exchange::Send(uint16_t command, const uint8_t* payload, uint16_t payloadLength) {
+std::vector<Ipv4Address> Exchange::Send(uint16_t command, const uint8_t* payload,
+                                        uint16_t payloadLength) {
     WriteU16(sendBuffer_ + kCommandOffset, command);
     WriteU16(sendBuffer_ + kPayloadLengthOffset, payloadLength);
     std::copy_n(payload, payloadLength, sendBuffer_ + kHeaderSize);
     const size_t length = kHeaderSize + payloadLength;
-    sockets_.SendBroadcast(socket_, sendBuffer_, length, kDevicePort);
-    if (route_ && route_->directedBroadcast) {
-        sockets_.SendTo(socket_, sendBuffer_, length, *route_->directedBroadcast, kDevicePort);
+    std::vector<Ipv4Address> taken;
+    if (sockets_.SendBroadcast(socket_, sendBuffer_, length, kDevicePort) == 0) {
+        taken.push_back(kLimitedBroadcast);
     }
+    const auto directed = route_ ? route_->directedBroadcast : std::nullopt;
+    if (directed &&
+        sockets_.SendTo(socket_, sendBuffer_, length, *directed, kDevicePort) == 0) {
+        taken.push_back(*directed);
+    }
+    return taken;
 }
 
 std::optional<size_t> Exchange::PollOnce() {

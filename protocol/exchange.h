@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
+#include "protocol/device_record.h"
 #include "protocol/network_adapter.h"
 #include "protocol/packet.h"
 #include "protocol/reporter.h"
@@ -24,11 +26,11 @@ struct ExchangeTiming {
     bool waitForReadable;
 };
 
-// The adapter an exchange goes through: its socket is bound to the adapter's address, so that its
-// broadcasts leave through that adapter, and each request also goes to the directed broadcast
-// address when one is given.
+// The adapter an exchange goes through: its socket is tied to the adapter, so that its broadcasts
+// leave through that adapter and it hears what comes back there, and each request also goes to
+// the directed broadcast address when one is given.
 struct Route {
-    Ipv4Address localAddress = 0;
+    NetworkAdapter adapter;
     std::optional<Ipv4Address> directedBroadcast;
 };
 
@@ -41,6 +43,9 @@ struct ExchangeOptions {
     bool stopWhenUnanswered = false;    // no request goes out after one went unanswered
     std::optional<Route> route;         // else the system's choice of adapter
 };
+
+// Every request through the adapter that heard the device's search answer, when one did.
+ExchangeOptions ThroughItsAdapter(const DeviceRecord& device);
 
 extern const char* const kNetworkFailedMessage;
 
@@ -64,7 +69,10 @@ class Exchange {
     bool OpenForBroadcast();
 
     void SetTarget(const MacAddress& mac);
-    void Send(uint16_t command, const uint8_t* payload = nullptr, uint16_t payloadLength = 0);
+    // Sends the request to 255.255.255.255, and to the route's directed broadcast when it has one;
+    // gives the destinations that the system took it for.
+    std::vector<Ipv4Address> Send(uint16_t command, const uint8_t* payload = nullptr,
+                                  uint16_t payloadLength = 0);
     // The length of a datagram waiting now, without waiting for one.
     std::optional<size_t> PollOnce();
     // The first datagram's length, or nothing once the empty-poll limit is reached.

@@ -13,10 +13,14 @@ namespace zerin {
 // Addresses are 32-bit numbers, the first dotted number in the highest byte.
 using Ipv4Address = uint32_t;
 
+// 255.255.255.255, the broadcast that reaches the whole link of the adapter it leaves through.
+constexpr Ipv4Address kLimitedBroadcast = 0xffffffff;
+
 struct NetworkAdapter {
     std::string name;
     Ipv4Address address = 0;
     int prefixLength = 0;  // 0 to 32
+    unsigned interfaceIndex = 0;  // the system's number for the interface, 0 when unknown
 };
 
 // The subnet mask of a prefix length: 24 gives 255.255.255.0.

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "protocol/network_adapter.h"
+
 namespace zerin {
 
 class SocketLayer {
@@ -37,8 +39,11 @@ class SocketLayer {
     // Asks for a receive buffer of the given size; returns the size the system granted.
     virtual int SetReceiveBuffer(Handle socket, int bytes) = 0;
     virtual void BindAny(Handle socket, uint16_t port) = 0;
-    // Binds to one local address (host order); 0, or kSocketError with the reason in LastError().
-    virtual int BindAddress(Handle socket, uint32_t address, uint16_t port) = 0;
+    // Ties the socket to one adapter: what it sends leaves through that adapter, and it hears what
+    // that adapter hears at its port, broadcasts included, and what is sent to its port at any of
+    // the system's addresses; a broadcast that reached it through another adapter is not taken.
+    // 0, or kSocketError with the reason in LastError().
+    virtual int BindToAdapter(Handle socket, const NetworkAdapter& adapter) = 0;
     virtual void Listen(Handle socket, int backlog) = 0;
     // Sends to 255.255.255.255 at the given port: 0, or kSocketError with the reason in
     // LastError().

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/fake_adapters.h"
 #include "tests/support/dialog_watcher.h"
 #include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
@@ -33,7 +34,8 @@ class ZerinAppTest : public ::testing::Test {
     testing::ScriptedSocketLayer sockets;
     testing::RecordingShell shell;
     testing::ScriptedNetworkDrives drives;
-    PlatformServices platform{sockets, shell, drives};
+    testing::FakeAdapters adapters;
+    PlatformServices platform{sockets, adapters, shell, drives};
 };
 
 TEST_F(ZerinAppTest, StartsTheSocketsSupportAtVersionOneOneAndRunsTheMainWindow) {
@@ -56,7 +58,7 @@ TEST_F(ZerinAppTest, OnlyTheFailureMessageShowsWhenVersionOneOneIsNotGranted) {
         testing::ScriptedSocketLayer layer;
         layer.startupError = c.startupError;
         layer.grantedVersion = c.grantedVersion;
-        PlatformServices services{layer, shell, drives};
+        PlatformServices services{layer, adapters, shell, drives};
         testing::MessageBoxCatcher catcher;
         std::vector<std::string> others;
         testing::DialogWatcher watcher([&](HWND window) {

@@ -1,5 +1,5 @@
 // The command-line tool's platform seams for tests: a console that is a terminal or not, with
-// the line it would read; a fixed list of adapters; stop signals requested at will.
+// the line it would read; stop signals requested at will; and the fixed adapters.
 #pragma once
 
 #include <optional>
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/console.h"
-#include "platform/network_adapters.h"
 #include "platform/stop_signals.h"
+#include "tests/support/fake_adapters.h"
 
 namespace zerin::testing {
 
@@ -23,11 +23,6 @@ struct FakeConsole : Console {
         ++reads;
         return typed;
     }
-};
-
-struct FakeAdapters : NetworkAdapters {
-    std::vector<NetworkAdapter> adapters{{"eth0", 0xc6336401, 24}};  // 198.51.100.1/24
-    std::vector<NetworkAdapter> List() override { return adapters; }
 };
 
 struct FakeStopSignals : StopSignals {

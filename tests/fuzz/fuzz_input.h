@@ -49,7 +49,7 @@ class FuzzSocketLayer : public SocketLayer {
     void Listen(Handle, int) override {}
     int SendBroadcast(Handle, const uint8_t*, size_t, uint16_t) override { return 0; }
     std::string ErrorText(int) override { return {}; }
-    int BindAddress(Handle, uint32_t, uint16_t) override { return 0; }
+    int BindToAdapter(Handle, const NetworkAdapter&) override { return 0; }
     int SendTo(Handle, const uint8_t*, size_t, uint32_t, uint16_t) override { return 0; }
     int Receive(Handle socket, uint8_t* buffer, size_t capacity) override;
     void Sleep(int) override {}

@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "tests/support/device_replies.h"
 #include "tests/support/dialog_watcher.h"
+#include "tests/support/fake_adapters.h"
 #include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
 
@@ -107,15 +108,16 @@ class MainWindowTest : public ::testing::Test {
     testing::ScriptedSocketLayer sockets;
     RecordingShell shell;
     testing::ScriptedNetworkDrives drives;
-    PlatformServices platform{sockets, shell, drives};
+    testing::FakeAdapters adapters;
+    PlatformServices platform{sockets, adapters, shell, drives};
     std::unique_ptr<ScriptedDevices> scripted;
     MainWindow window{platform};
 };
 
-TEST_F(MainWindowTest, StartUpListsTheDevicesWithOnlyRefreshAboutAndQuitUsable) {
+TEST_F(MainWindowTest, StartUpListsEachDeviceOnceWithOnlyRefreshAboutAndQuitUsable) {
     Open({DeviceState(), SecondDevice(), DeviceState()});
-    EXPECT_THAT(Lines(), ElementsAre("NETSTOR-000010", "NETSTOR-000011", "NETSTOR-000010"));
-    EXPECT_EQ(window.Devices().size(), 3u);
+    EXPECT_THAT(Lines(), ElementsAre("NETSTOR-000010", "NETSTOR-000011"));
+    EXPECT_EQ(window.Devices().size(), 2u);
     EXPECT_EQ(testing::WindowText(window.Handle()), "Network Setup Utility");
     EXPECT_TRUE(Enabled(IDC_REFRESH_LIST));
     EXPECT_TRUE(Enabled(IDC_ABOUT));
@@ -191,9 +193,47 @@ TEST_F(MainWindowTest, EnterOnRefreshListSearchesAndKeepsTheFocus) {
     Open();
     const size_t sentBefore = sockets.sent.size();
     PressEnterOn(IDC_REFRESH_LIST);
-    EXPECT_EQ(sockets.sent.size(), sentBefore + 1);
+    // Through the one adapter, to 255.255.255.255 and to its subnet's broadcast.
+    EXPECT_EQ(sockets.sent.size(), sentBefore + 2);
     EXPECT_EQ(sockets.sent.back(), testing::Bytes(12, 0));
     EXPECT_EQ(GetFocus(), window.Item(IDC_REFRESH_LIST));
+}
+
+// The search goes through every adapter; the detail queries through the one that heard the device,
+// or unbound, as a search without adapters went.
+TEST_F(MainWindowTest, DetailsAreAskedThroughTheAdapterThatHeardTheDevice) {
+    struct Case {
+        std::vector<NetworkAdapter> adapters;
+        size_t searchRequests;
+        std::vector<std::string> detailsThrough;
+    };
+    const Case cases[] = {
+        {{{"eth0", 0xc6336401, 24, 2}, {"wlan0", 0xcb007101, 24, 3}}, 4, {"eth0 198.51.100.1"}},
+        {{}, 1, {}},
+    };
+    for (const Case& c : cases) {
+        testing::ScriptedSocketLayer layer;
+        testing::FakeAdapters listed;
+        listed.adapters = c.adapters;
+        PlatformServices services{layer, listed, shell, drives};
+        MainWindow main(services);
+        ScriptedDevices devices(layer, {DeviceState(), SecondDevice()});
+        ASSERT_NE(main.Create(), nullptr);
+        EXPECT_EQ(layer.sent.size(), c.searchRequests);
+        ASSERT_EQ(main.Devices().size(), 2u);
+        layer.calls.clear();
+        SendMessageW(main.Item(IDC_DEVICE_LIST), LB_SETCURSEL, 1, 0);
+        SendMessageW(main.Handle(), WM_COMMAND, MAKEWPARAM(IDC_DEVICE_LIST, LBN_SELCHANGE), 0);
+        EXPECT_EQ(ItemText(main.Handle(), IDC_MAC_ADDRESS), "02:5a:00:00:00:11");
+        std::vector<std::string> through;  // the adapter of each binding, after the handle
+        for (const std::string& call : layer.calls) {
+            if (call.rfind("BindToAdapter ", 0) == 0) {
+                through.push_back(call.substr(call.find(' ', 14) + 1));
+            }
+            EXPECT_NE(call.rfind("SendTo", 0), 0u) << "not by broadcast: " << call;
+        }
+        EXPECT_EQ(through, c.detailsThrough);
+    }
 }
 
 TEST_F(MainWindowTest, EnterOnShareMappingOrTheListsDoesNothing) {
@@ -265,7 +305,7 @@ TEST_F(MainWindowTest, DoubleClickShowsAMessageAndChangesNothing) {
 TEST_F(MainWindowTest, QuitByButtonOrEnterEndsTheModalRunWithOk) {
     for (const bool byEnter : {false, true}) {
         testing::ScriptedSocketLayer layer;
-        PlatformServices services{layer, shell, drives};
+        PlatformServices services{layer, adapters, shell, drives};
         MainWindow modal(services);
         DialogWatcher watcher([&](HWND dialog) {
             if (byEnter) {

@@ -1,6 +1,8 @@
 // The search exchange over the scripted sockets layer.
 #include "protocol/device_search.h"
 
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -18,9 +20,10 @@ using testing::PacketBuilder;
 
 const MacAddress kMac{0x00, 0x1d, 0x2a, 0x10, 0x20, 0x30};
 
-PacketBuilder SearchReply(const std::string& name, const std::string& ip, size_t length = 50) {
+PacketBuilder SearchReply(const std::string& name, const std::string& ip, size_t length = 50,
+                          const MacAddress& mac = kMac) {
     return PacketBuilder(CMD_SEARCH, length)
-        .Mac(kMac)
+        .Mac(mac)
         .Text(12, "0101")
         .Text(16, name)
         .Text(32, ip)
@@ -167,42 +170,102 @@ TEST_F(DeviceSearchTest, CleanupFailureReportsTheLastErrorAfterTheDevicesAreAdde
     EXPECT_THAT(FoundNames(), ElementsAre("kept"));
 }
 
-const std::vector<NetworkAdapter> kAdapters{{"eth0", 0xc6336401, 24},   // 198.51.100.1/24
-                                            {"tun0", 0xcb007101, 32}};  // 203.0.113.1/32
+const std::vector<NetworkAdapter> kAdapters{{"eth0", 0xc6336401, 24, 2},   // 198.51.100.1/24
+                                            {"tun0", 0xcb007101, 32, 3}};  // 203.0.113.1/32
+
+MacAddress Mac(uint8_t last) {
+    return {0x02, 0x5a, 0, 0, 0, last};
+}
+
+// The name of each device handed on, with the adapter its record names.
+using Heard = std::vector<std::pair<std::string, std::string>>;
+
+AddDeviceCallback Into(Heard& heard) {
+    return [&heard](std::unique_ptr<DeviceRecord> record) {
+        heard.emplace_back(record->name, record->adapter ? record->adapter->name : "none");
+    };
+}
 
 TEST(AdapterSearchTest, SendsThroughEachAdapterToBothBroadcastsOfItsSubnet) {
     testing::ScriptedSocketLayer sockets;
     testing::RecordingReporter reporter;
-    SearchThroughAdapters(sockets, reporter, kAdapters, 2000, [](auto, size_t) {});
-    EXPECT_THAT(sockets.calls, ElementsAre("Startup 514", "OpenUdp 100", "SetNonBlocking 100",
-                                           "BindAddress 100 198.51.100.1 0", "EnableBroadcast 100",
-                                           "SetReceiveBuffer 100 1048576", "SendBroadcast 100 1638",
-                                           "SendTo 100 198.51.100.255 1638", "Startup 514",
-                                           "OpenUdp 101", "SetNonBlocking 101",
-                                           "BindAddress 101 203.0.113.1 0", "EnableBroadcast 101",
-                                           "SetReceiveBuffer 101 1048576", "SendBroadcast 101 1638",
-                                           "Close 100", "Cleanup", "Close 101", "Cleanup"));
+    Heard heard;
+    const auto reports = SearchThroughAdapters(sockets, reporter, kAdapters, 2000, Into(heard));
+    EXPECT_THAT(
+        sockets.calls,
+        ElementsAre("Startup 514", "OpenUdp 100", "SetNonBlocking 100",
+                    "BindToAdapter 100 eth0 198.51.100.1", "Startup 514", "OpenUdp 101",
+                    "SetNonBlocking 101", "BindToAdapter 101 tun0 203.0.113.1",
+                    "EnableBroadcast 100", "SetReceiveBuffer 100 1048576", "SendBroadcast 100 1638",
+                    "SendTo 100 198.51.100.255 1638", "EnableBroadcast 101",
+                    "SetReceiveBuffer 101 1048576", "SendBroadcast 101 1638", "Close 100",
+                    "Cleanup", "Close 101", "Cleanup"));
     EXPECT_THAT(sockets.sent, ElementsAre(Bytes(12, 0), Bytes(12, 0), Bytes(12, 0)));
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_THAT(reports[0].sentTo, ElementsAre(0xffffffff, 0xc63364ff));
+    EXPECT_THAT(reports[1].sentTo, ElementsAre(0xffffffff));
     // One window for all: 20 sleeps, each after a round that polled both sockets.
     EXPECT_EQ(sockets.sleeps, std::vector<int>(20, 100));
     EXPECT_EQ(sockets.receiveAttempts, 2 * 21);
 }
 
-TEST(AdapterSearchTest, EveryAnswerComesWithTheAdapterThatHeardItAndDoesNotCountAsEmpty) {
+TEST(AdapterSearchTest, EachDeviceOnceWithTheAdapterThatHeardItFirst) {
     testing::ScriptedSocketLayer sockets;
     testing::RecordingReporter reporter;
     // Polls go round the sockets, each drained: attempt 2 is the second socket's first poll,
-    // attempt 4 the first socket's in the second round.
-    sockets.DeliverAt(2, SearchReply("SECOND", "192.0.2.7"));
-    sockets.DeliverAt(4, SearchReply("FIRST", "198.51.100.9"));
-    sockets.DeliverAt(5, Bytes(12, 0));  // not a valid answer, but not an empty poll either
-    std::vector<std::pair<std::string, size_t>> answers;
-    SearchThroughAdapters(sockets, reporter, kAdapters, 300, [&](auto record, size_t adapter) {
-        answers.emplace_back(record->name, adapter);
-    });
-    EXPECT_THAT(answers, ElementsAre(std::pair<std::string, size_t>{"SECOND", 1},
-                                     std::pair<std::string, size_t>{"FIRST", 0}));
+    // attempts 4 and 5 the first socket's in the second round.
+    sockets.DeliverAt(2, SearchReply("SECOND", "192.0.2.7", 50, Mac(2)));
+    sockets.DeliverAt(4, SearchReply("FIRST", "198.51.100.9", 50, Mac(1)));
+    sockets.DeliverAt(4, SearchReply("SECOND", "192.0.2.7", 50, Mac(2)));  // heard twice
+    sockets.DeliverAt(4, Bytes(12, 0));  // not a valid answer, but not an empty poll either
+    Heard heard;
+    const auto reports = SearchThroughAdapters(sockets, reporter, kAdapters, 300, Into(heard));
+    EXPECT_EQ(heard, (Heard{{"SECOND", "tun0"}, {"FIRST", "eth0"}}));
+    EXPECT_THAT(reports[0].heard, ElementsAre(Mac(1), Mac(2)));
+    EXPECT_THAT(reports[1].heard, ElementsAre(Mac(2)));
     EXPECT_EQ(sockets.sleeps.size(), 3u);
+}
+
+TEST(AdapterSearchTest, ASocketThatCannotBeOpenedEndsTheSearchWithOneMessage) {
+    testing::ScriptedSocketLayer sockets;
+    testing::RecordingReporter reporter;
+    sockets.failUdp = true;
+    Heard heard;
+    EXPECT_THAT(SearchThroughAdapters(sockets, reporter, kAdapters, 2000, Into(heard)), IsEmpty());
+    EXPECT_THAT(reporter.messages, ElementsAre("Network communication failed with error 0\n"));
+    EXPECT_THAT(sockets.sent, IsEmpty());
+}
+
+// The window's search: the listening socket as always, then the request through each adapter in
+// the window of 20 sleeps; without adapters the one unbound broadcast. Each device listed once.
+TEST(WindowSearchTest, ThroughEveryAdapterOrUnboundEachDeviceOnce) {
+    struct Case {
+        std::vector<NetworkAdapter> adapters;
+        size_t requests;
+        Heard heard;
+    };
+    const Case cases[] = {
+        {kAdapters, 3, {{"FIRST", "eth0"}, {"SECOND", "eth0"}}},
+        {{}, 1, {{"FIRST", "none"}, {"SECOND", "none"}}},
+    };
+    for (const Case& c : cases) {
+        testing::ScriptedSocketLayer sockets;
+        testing::RecordingReporter reporter;
+        for (const uint8_t last : {1, 2, 1, 2}) {
+            sockets.DeliverAt(
+                1, SearchReply(last == 1 ? "FIRST" : "SECOND", "198.51.100.9", 50, Mac(last)));
+        }
+        Heard heard;
+        SearchDevices(sockets, reporter, c.adapters, Into(heard));
+        EXPECT_EQ(heard, c.heard);
+        EXPECT_EQ(sockets.sent.size(), c.requests);
+        EXPECT_EQ(
+            std::count_if(sockets.calls.begin(), sockets.calls.end(),
+                          [](const std::string& call) { return call.rfind("Listen ", 0) == 0; }),
+            1);
+        EXPECT_EQ(sockets.sleeps, std::vector<int>(20, 100));
+        EXPECT_THAT(reporter.messages, IsEmpty());
+    }
 }
 
 }  // namespace

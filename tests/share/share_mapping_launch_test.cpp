@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
+#include "tests/support/fake_adapters.h"
 #include "tests/support/device_replies.h"
 #include "tests/support/dialog_watcher.h"
 #include "tests/support/recording_shell.h"
@@ -75,7 +76,8 @@ class ShareMappingLaunchTest : public ::testing::Test {
     testing::ScriptedSocketLayer sockets;
     testing::RecordingShell shell;
     testing::ScriptedNetworkDrives drives;
-    PlatformServices platform{sockets, shell, drives};
+    testing::FakeAdapters adapters;
+    PlatformServices platform{sockets, adapters, shell, drives};
     std::unique_ptr<testing::ScriptedDevices> scripted;
     std::unique_ptr<MainWindow> window;
 };

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "resources/resource.h"
+#include "tests/support/fake_adapters.h"
 #include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
 #include "tests/support/scripted_socket_layer.h"
@@ -92,7 +93,8 @@ class SkinPaintingTest : public ::testing::Test {
     testing::ScriptedSocketLayer sockets;
     testing::RecordingShell shell;
     testing::ScriptedNetworkDrives drives;
-    PlatformServices platform{sockets, shell, drives};
+    testing::FakeAdapters adapters;
+    PlatformServices platform{sockets, adapters, shell, drives};
     MainWindow window{platform};
 };
 

@@ -79,9 +79,9 @@ void ScriptedSocketLayer::Listen(Handle socket, int backlog) {
     Record("Listen " + std::to_string(socket) + " " + std::to_string(backlog));
 }
 
-int ScriptedSocketLayer::BindAddress(Handle socket, uint32_t address, uint16_t port) {
-    Record("BindAddress " + std::to_string(socket) + " " + FormatIpv4(address) + " " +
-           std::to_string(port));
+int ScriptedSocketLayer::BindToAdapter(Handle socket, const NetworkAdapter& adapter) {
+    Record("BindToAdapter " + std::to_string(socket) + " " + adapter.name + " " +
+           FormatIpv4(adapter.address));
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "resources/resource.h"
+#include "tests/support/fake_adapters.h"
 #include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
 #include "tests/wizard/wizard_fixture.h"
@@ -36,15 +37,18 @@ class MainWindowWithDevice {
             }
         });
     }
+    // Each search opens its listening socket once, whatever adapters it goes through.
     size_t Searches() const {
-        return std::count(sockets.sent.begin(), sockets.sent.end(), Bytes(12, 0));
+        return std::count_if(sockets.calls.begin(), sockets.calls.end(),
+                             [](const std::string& call) { return call.rfind("Listen ", 0) == 0; });
     }
 
     ScriptedSocketLayer sockets;
     ScriptedDevices devices;
     testing::RecordingShell shell;
     ScriptedNetworkDrives drives;
-    PlatformServices platform{sockets, shell, drives};
+    testing::FakeAdapters adapters;
+    PlatformServices platform{sockets, adapters, shell, drives};
     ui::MainWindow window{platform};
     std::unique_ptr<DialogWatcher> watcher;
     std::vector<std::string> shown;

@@ -128,7 +128,7 @@ void MainWindow::RefreshDeviceList() {
     }
     devices_.clear();
     ClearDetails();
-    SearchDevices(platform_.sockets, reporter_,
+    SearchDevices(platform_.sockets, reporter_, platform_.adapters.List(),
                   [this](std::unique_ptr<DeviceRecord> record) { AddDevice(std::move(record)); });
     refreshListButton_.Enable(true);
 }
@@ -161,7 +161,8 @@ void MainWindow::ShowDeviceDetails() {
         return;
     }
     ClearDetails();
-    const DeviceDetails details = QueryDeviceDetails(platform_.sockets, reporter_, *record);
+    const DeviceDetails details =
+        QueryDeviceDetails(platform_.sockets, reporter_, *record, ThroughItsAdapter(*record));
     if (!details.opened) {
         return;
     }
