@@ -72,12 +72,12 @@ FoundDevice* DeviceNamed(std::vector<FoundDevice>& devices, const std::string& n
 SearchResult FindDevices(CommandContext& context, const std::vector<NetworkAdapter>& adapters,
                          int windowMs) {
     SearchResult search;
-    search.reports = SearchThroughAdapters(
-        context.sockets, context.reporter, adapters, windowMs,
-        [&](std::unique_ptr<DeviceRecord> record) {
-            const NetworkAdapter adapter = *record->adapter;
-            search.devices.push_back({std::move(record), adapter});
-        });
+    search.reports =
+        SearchThroughAdapters(context.sockets, context.reporter, adapters, windowMs,
+                              [&](std::unique_ptr<DeviceRecord> record) {
+                                  const NetworkAdapter adapter = *record->adapter;
+                                  search.devices.push_back({std::move(record), adapter});
+                              });
     return search;
 }
 

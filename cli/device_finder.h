@@ -46,6 +46,6 @@ struct SearchResult {
 };
 
 SearchResult FindDevices(CommandContext& context, const std::vector<NetworkAdapter>& adapters,
-                   int windowMs);
+                         int windowMs);
 
 }  // namespace zerin::cli

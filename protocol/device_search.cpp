@@ -163,7 +163,8 @@ void SearchDevices(SocketLayer& sockets, Reporter& reporter, const AddDeviceCall
 }
 
 void SearchDevices(SocketLayer& sockets, Reporter& reporter,
-                   const std::vector<NetworkAdapter>& adapters, const AddDeviceCallback& addDevice) {
+                   const std::vector<NetworkAdapter>& adapters,
+                   const AddDeviceCallback& addDevice) {
     if (adapters.empty()) {
         SearchDevices(sockets, reporter, FirstAnswerOfEach(addDevice));
         return;

@@ -98,8 +98,7 @@ std::vector<Ipv4Address> Exchange::Send(uint16_t command, const uint8_t* payload
         taken.push_back(kLimitedBroadcast);
     }
     const auto directed = route_ ? route_->directedBroadcast : std::nullopt;
-    if (directed &&
-        sockets_.SendTo(socket_, sendBuffer_, length, *directed, kDevicePort) == 0) {
+    if (directed && sockets_.SendTo(socket_, sendBuffer_, length, *directed, kDevicePort) == 0) {
         taken.push_back(*directed);
     }
     return taken;

@@ -19,7 +19,7 @@ constexpr Ipv4Address kLimitedBroadcast = 0xffffffff;
 struct NetworkAdapter {
     std::string name;
     Ipv4Address address = 0;
-    int prefixLength = 0;  // 0 to 32
+    int prefixLength = 0;         // 0 to 32
     unsigned interfaceIndex = 0;  // the system's number for the interface, 0 when unknown
 };
 

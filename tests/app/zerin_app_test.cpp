@@ -4,8 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "tests/support/fake_adapters.h"
 #include "tests/support/dialog_watcher.h"
+#include "tests/support/fake_adapters.h"
 #include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
 #include "tests/support/scripted_socket_layer.h"

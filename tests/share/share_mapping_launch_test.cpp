@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
-#include "tests/support/fake_adapters.h"
 #include "tests/support/device_replies.h"
 #include "tests/support/dialog_watcher.h"
+#include "tests/support/fake_adapters.h"
 #include "tests/support/recording_shell.h"
 #include "tests/support/scripted_network_drives.h"
 #include "ui/main/main_window.h"
