@@ -75,12 +75,14 @@ done
 expect 2 run_wine "$WINDOWS_BIN/zerin-cli.exe" show NO-SUCH-DEVICE
 said "no device named NO-SUCH-DEVICE answered the search"
 
-# A search that cannot leave, as a rule prohibits the way into the subnet: the network failed.
-ip rule add from all lookup local pref 100
-ip rule del pref 0
-ip rule add to 198.51.100.0/24 prohibit pref 10
+# A search that cannot leave, as the namespace's firewall drops what goes out to the device port:
+# the network failed.
+nft add table ip zerin
+nft add chain ip zerin out '{ type filter hook output priority 0; }'
+nft add rule ip zerin out udp dport 1638 drop
 expect 4 "$cli" search --window 0.2
-said "the network failed: a request could not be sent: Permission denied"
+said "the network failed: a request could not be sent: Operation not permitted"
+nft delete table ip zerin
 # No adapter up: nothing to search through.
 ip link set zerin1 down
 expect 4 "$cli" search
