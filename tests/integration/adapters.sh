@@ -1,13 +1,15 @@
 #!/bin/sh
 # zerin-cli with two adapters on two subnets (scripts/netns-two-adapters), a simulator behind each:
-# every device found once with the adapter that heard it, a foreign address included; --adapter
-# narrowing the search; a device behind the second adapter read and written; zerin-cli.exe under
-# Wine finding the same; a watch's first events.
+# every device found once with the adapter that heard it, a foreign address answering by broadcast
+# included; --adapter narrowing the search; a device behind the second adapter read and written;
+# zerin-cli.exe under Wine finding the same; the broadcast device written by both builds; a
+# watch's first events; -v telling a silent adapter.
 . "$(dirname "$0")/lib.sh"
 
 cli="$NATIVE_BIN/zerin-cli"
 start_far_devsim "$ZERIN_FAR1_PID" first --config "$(dirname "$0")/adapters_first.conf"
 start_far_devsim "$ZERIN_FAR2_PID" second --config "$(dirname "$0")/adapters_second.conf"
+second_devsim=${FAR_DEVSIM_PIDS##* }
 
 "$cli" adapters --json > "$WORK/adapters.json"
 [ "$(cat "$WORK/adapters.json")" = '[{"name":"zerin0","address":"198.51.100.1","prefixLength":24,"broadcast":"198.51.100.255"},{"name":"zerin2","address":"203.0.113.1","prefixLength":24,"broadcast":"203.0.113.255"}]' ] ||
@@ -46,6 +48,16 @@ printf 'secret\n' | "$cli" set-device NETSTOR-000060 --user admin --password-std
 run_wine "$WINDOWS_BIN/zerin-cli.exe" search < /dev/null | sort > "$WORK/windows.txt"
 diff "$WORK/expected.txt" "$WORK/windows.txt" >&2 || fail "zerin-cli.exe search found otherwise"
 
+# NETSTOR-000051 has no route back and answers by broadcast: written by both builds all the same.
+"$cli" set-device NETSTOR-000051 --description "Lost and found" > "$WORK/out" ||
+    fail "set-device NETSTOR-000051: $(cat "$WORK/out")"
+run_wine "$WINDOWS_BIN/zerin-cli.exe" show NETSTOR-000051 < /dev/null |
+    grep -qx "Description: Lost and found" || fail "zerin-cli.exe show NETSTOR-000051"
+run_wine "$WINDOWS_BIN/zerin-cli.exe" set-device NETSTOR-000051 --description "Found again" \
+    < /dev/null > "$WORK/out" || fail "zerin-cli.exe set-device: $(cat "$WORK/out")"
+"$cli" show NETSTOR-000051 | grep -qx "Description: Found again" ||
+    fail "zerin-cli.exe did not write NETSTOR-000051"
+
 "$cli" search --watch --count 2 --interval 0 --window 0.5 --json > "$WORK/watch.json"
 [ "$(grep -c '"event":"appeared"}$' "$WORK/watch.json")" -eq 3 ] &&
     [ "$(wc -l < "$WORK/watch.json")" -eq 3 ] || fail "watch: $(cat "$WORK/watch.json")"
@@ -65,4 +77,12 @@ wait "$watcher" || status=$?
 [ "$status" -eq 0 ] || fail "a watch ended by SIGTERM gave status $status"
 grep -qx "+ NETSTOR-000060 02:5a:00:00:00:60 203.0.113.60 zerin2" "$WORK/watch.txt" ||
     fail "watch: $(cat "$WORK/watch.txt")"
+
+# With nothing behind the second adapter, -v tells a silent adapter from a silent network.
+kill "$second_devsim" && wait "$second_devsim" 2>/dev/null || true
+"$cli" search -v > /dev/null 2> "$WORK/verbose.txt"
+grep -qx "zerin-cli: zerin2 (203.0.113.1): search request sent to 255.255.255.255 and 203.0.113.255" \
+    "$WORK/verbose.txt" && grep -qx "zerin-cli: no answer through zerin2: is UDP port 1638 allowed in?" \
+    "$WORK/verbose.txt" && ! grep -q "no answer through zerin0" "$WORK/verbose.txt" ||
+    fail "search -v: $(cat "$WORK/verbose.txt")"
 echo "adapters: ok"
