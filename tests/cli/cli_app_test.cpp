@@ -6,32 +6,19 @@
 
 #include <sstream>
 
-#include "tests/cli/fake_platform.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_socket_layer.h"
+#include "tests/cli/fake_command_context.h"
 #include "zerin_version.h"
 
 namespace zerin::cli {
 namespace {
 
-class CliAppTest : public ::testing::Test {
+class CliAppTest : public ::testing::Test, protected FakeCommandContext {
   protected:
     int Run(const std::vector<std::string>& words) {
         out.str("");
         err.str("");
         return RunCli(words, context);
     }
-
-    testing::ScriptedSocketLayer scripted;
-    CheckedSocketLayer sockets{scripted};
-    testing::FakeAdapters adapters;
-    testing::FakeStopSignals stopSignals;
-    testing::RecordingReporter reporter;
-    testing::FakeConsole console;
-    std::istringstream in;
-    std::ostringstream out, err;
-    CommandContext context{sockets, adapters, stopSignals, reporter,    console,
-                           in,      out,      err,         std::nullopt};
 };
 
 TEST_F(CliAppTest, BadInputIsRefusedBeforeAnythingIsSent) {

@@ -3,11 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "tests/cli/fake_platform.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_socket_layer.h"
+#include "tests/cli/fake_command_context.h"
 
 namespace zerin::cli {
 namespace {
@@ -32,18 +28,9 @@ TEST(SearchReportTest, SaysWhereEachRequestWentWhatAnsweredAndWhereNothingDid) {
                       {{0xffffffff, 0xcb0071ff}, {}},
                       {{}, {}}};
 
-    testing::ScriptedSocketLayer scripted;
-    CheckedSocketLayer sockets{scripted};
-    testing::FakeAdapters fakeAdapters;
-    testing::FakeStopSignals stopSignals;
-    testing::RecordingReporter reporter;
-    testing::FakeConsole console;
-    std::istringstream in;
-    std::ostringstream out, err;
-    CommandContext context{sockets, fakeAdapters, stopSignals, reporter,    console,
-                           in,      out,          err,         std::nullopt};
-    SayWhatTheSearchDid(context, adapters, result);
-    EXPECT_EQ(err.str(),
+    FakeCommandContext fake;
+    SayWhatTheSearchDid(fake.context, adapters, result);
+    EXPECT_EQ(fake.err.str(),
               "zerin-cli: eth0 (198.51.100.1): search request sent to 255.255.255.255 and "
               "198.51.100.255\n"
               "zerin-cli: eth0 heard NETSTOR-000050 02:5a:00:00:00:50 198.51.100.50 (3 answers)\n"
@@ -52,7 +39,7 @@ TEST(SearchReportTest, SaysWhereEachRequestWentWhatAnsweredAndWhereNothingDid) {
               "203.0.113.255\n"
               "zerin-cli: no answer through wlan0: is UDP port 1638 allowed in?\n"
               "zerin-cli: the search request could not be sent through tun0 (203.0.113.129)\n");
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(fake.out.str(), "");
 }
 
 }  // namespace

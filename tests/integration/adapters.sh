@@ -57,6 +57,9 @@ run_wine "$WINDOWS_BIN/zerin-cli.exe" set-device NETSTOR-000051 --description "F
     < /dev/null > "$WORK/out" || fail "zerin-cli.exe set-device: $(cat "$WORK/out")"
 "$cli" show NETSTOR-000051 | grep -qx "Description: Found again" ||
     fail "zerin-cli.exe did not write NETSTOR-000051"
+printf '{"devices": [{"name": "NETSTOR-000051", "description": "Applied"}]}' > "$WORK/fleet.json"
+"$cli" apply "$WORK/fleet.json" --json > "$WORK/out" &&
+    grep -qF '"status":"applied"' "$WORK/out" || fail "apply NETSTOR-000051: $(cat "$WORK/out")"
 
 "$cli" search --watch --count 2 --interval 0 --window 0.5 --json > "$WORK/watch.json"
 [ "$(grep -c '"event":"appeared"}$' "$WORK/watch.json")" -eq 3 ] &&
