@@ -24,7 +24,7 @@ start_far_devsim "$ZERIN_FAR2_PID" second --config "$conf/adapters_second.conf"
 ready_wine_prefix
 
 # seconds START END
-seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
+seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f\n", b - a }'; }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -43,13 +43,13 @@ listed() {
 
 start=$(date +%s.%N)
 [ "$("$NATIVE_BIN/zerin-cli" search | wc -l)" -eq 3 ] || fail "zerin-cli search listed otherwise"
-printf '  %-44s %6.2f s\n' "zerin-cli search, three adapters" "$(seconds "$start" "$(date +%s.%N)")"
+printf '  %-48s %6.2f s\n' "zerin-cli search, three adapters" "$(seconds "$start" "$(date +%s.%N)")"
 
 listed 3 > /dev/null  # Wine's first start in the prefix is slower than the rest
 three=$(for i in $(seq "$runs"); do listed 3; done | median)
 ip link set zerin2 down
 ip link set zerin5 down
 one=$(for i in $(seq "$runs"); do listed 2; done | median)
-printf '  %-44s %6.2f s\n' "Zerin.exe start to devices shown, one adapter" "$one" \
-    "Zerin.exe start to devices shown, three adapters" "$three"
+printf '  %-48s %6.2f s\n' "Zerin.exe, start to devices listed, one adapter" "$one" \
+    "Zerin.exe, the same, three adapters" "$three"
 echo "  difference: $(seconds "$one" "$three") s"
