@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <set>
 
 #include "cli/exit_status.h"
 #include "protocol/device_search.h"
@@ -71,14 +70,14 @@ FoundDevice* DeviceNamed(std::vector<FoundDevice>& devices, const std::string& n
 
 SearchResult FindDevices(CommandContext& context, const std::vector<NetworkAdapter>& adapters,
                          int windowMs) {
-    SearchResult search;
-    search.reports =
+    SearchResult result;
+    result.reports =
         SearchThroughAdapters(context.sockets, context.reporter, adapters, windowMs,
                               [&](std::unique_ptr<DeviceRecord> record) {
                                   const NetworkAdapter adapter = *record->adapter;
-                                  search.devices.push_back({std::move(record), adapter});
+                                  result.devices.push_back({std::move(record), adapter});
                               });
-    return search;
+    return result;
 }
 
 }  // namespace zerin::cli

@@ -38,6 +38,7 @@ AdapterChoice ChooseAdapters(CommandContext& context, const std::vector<std::str
 // The device of that name or MAC address text (in any case) among those found; null when none.
 FoundDevice* DeviceNamed(std::vector<FoundDevice>& devices, const std::string& nameOrMac);
 
+// What a search found, and what it did to find it.
 struct SearchResult {
     // Every device that answered within the window, once, in the order of first answers.
     std::vector<FoundDevice> devices;
@@ -45,6 +46,7 @@ struct SearchResult {
     std::vector<AdapterSearchReport> reports;
 };
 
+// Searches through the adapters for the window's length.
 SearchResult FindDevices(CommandContext& context, const std::vector<NetworkAdapter>& adapters,
                          int windowMs);
 

@@ -12,6 +12,7 @@ namespace zerin::cli {
 
 namespace {
 
+// "A", "A and B", "A, B and C".
 std::string Destinations(const std::vector<Ipv4Address>& sentTo) {
     std::string text;
     for (size_t i = 0; i < sentTo.size(); ++i) {
