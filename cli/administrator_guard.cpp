@@ -25,33 +25,6 @@ int SayVerificationOutcome(CommandContext& context, const std::string& device, i
 
 }  // namespace
 
-std::optional<GivenPassword> ReadPasswordSources(CommandContext& context,
-                                                 const CredentialOptions& credentials) {
-    GivenPassword given =
-        ReadGivenPassword(credentials, context.in, context.passwordVariable, context.err);
-    if (!given.error.empty()) {
-        Say(context, given.error);
-        return std::nullopt;
-    }
-    return given;
-}
-
-std::optional<std::string> PasswordOrPrompt(CommandContext& context,
-                                            const CredentialOptions& credentials,
-                                            const std::optional<std::string>& given,
-                                            const std::string& device) {
-    if (given) {
-        return given;
-    }
-    const auto typed =
-        PromptForPassword(context.console, context.err,
-                          "Password of " + credentials.user.value_or("") + " on " + device + ": ");
-    if (!typed) {
-        Say(context, "no password for " + device + ": give " + kPasswordSourcesHelp);
-    }
-    return typed;
-}
-
 int PassAdministratorGuard(CommandContext& context, const DeviceRecord& record,
                            const CredentialOptions& credentials,
                            const std::optional<std::string>& given,

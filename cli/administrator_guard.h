@@ -12,18 +12,6 @@
 
 namespace zerin::cli {
 
-// What the command's password sources give (nothing inside when none is given); nothing at all,
-// after saying why, when a source given cannot be read.
-std::optional<GivenPassword> ReadPasswordSources(CommandContext& context,
-                                                 const CredentialOptions& credentials);
-
-// The password given by a source, else the one typed at a prompt; nothing, after saying which
-// options give one, when there is neither.
-std::optional<std::string> PasswordOrPrompt(CommandContext& context,
-                                            const CredentialOptions& credentials,
-                                            const std::optional<std::string>& given,
-                                            const std::string& device);
-
 // kExitDone when the settings may be written: the device is not guarded, or it accepted the name
 // and password. Otherwise the status of the reason, said on the error stream.
 int PassAdministratorGuard(CommandContext& context, const DeviceRecord& record,

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/administrator_guard.h"
 #include "cli/device_finder.h"
 #include "cli/device_target.h"
 #include "cli/exit_status.h"
@@ -116,12 +115,12 @@ class ApplyCommand : public Command {
     // The run's password from its sources, or from a prompt when a name is given; each entry's
     // from its passwordFile. False, after saying why, when one cannot be read.
     bool ReadPasswords(CommandContext& context) {
-        const auto given = ReadPasswordSources(context, credentials_);
-        if (!given) {
+        const GivenPassword given = ReadPasswordSources(context, credentials_);
+        if (!given.error.empty()) {
             return false;
         }
         run_.user = credentials_.user;
-        run_.password = given->password;
+        run_.password = given.password;
         if (run_.user && !run_.password && !run_.dryRun) {
             run_.password =
                 PromptForPassword(context.console, context.err, "Password of " + *run_.user + ": ");
@@ -131,10 +130,8 @@ class ApplyCommand : public Command {
 
     bool ReadEntryPasswords(CommandContext& context) {
         for (const FleetEntry& entry : entries_) {
-            CredentialOptions own;
-            own.passwordFile = entry.passwordFile;
             const GivenPassword password =
-                ReadGivenPassword(own, context.in, std::nullopt, context.err);
+                entry.passwordFile ? ReadPasswordFile(*entry.passwordFile) : GivenPassword{};
             if (!password.error.empty()) {
                 Say(context, entry.label + ": " + password.error);
                 return false;

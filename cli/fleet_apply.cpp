@@ -7,9 +7,8 @@
 #include <mutex>
 
 #include "cli/checked_socket_layer.h"
+#include "cli/detail_replies.h"
 #include "cli/exit_status.h"
-#include "cli/settings_write.h"
-#include "cli/show_command.h"
 #include "protocol/administrator_verification.h"
 #include "protocol/device_details.h"
 #include "protocol/device_settings_update.h"

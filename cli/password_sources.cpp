@@ -41,10 +41,18 @@ GivenPassword FromStandardInput(std::istream& in) {
     return {line, ""};
 }
 
+// A password longer than the verification request takes is refused.
+GivenPassword Checked(GivenPassword given) {
+    if (given.password && given.password->size() > kMaxPasswordLength) {
+        return {std::nullopt, "the password takes at most 8 bytes"};
+    }
+    return given;
+}
+
 GivenPassword FirstSource(const CredentialOptions& options, std::istream& in,
                           const std::optional<std::string>& variable) {
     if (options.passwordFile) {
-        return FromFile(*options.passwordFile);
+        return ReadPasswordFile(*options.passwordFile);
     }
     if (options.passwordStdin) {
         return FromStandardInput(in);
@@ -81,11 +89,36 @@ GivenPassword ReadGivenPassword(const CredentialOptions& options, std::istream& 
         err << "zerin-cli: warning: a password on the command line can be seen by other users of "
                "this machine; use --password-file, --password-stdin or ZERIN_PASSWORD\n";
     }
-    GivenPassword given = FirstSource(options, in, variable);
-    if (given.password && given.password->size() > kMaxPasswordLength) {
-        return {std::nullopt, "the password takes at most 8 bytes"};
+    return Checked(FirstSource(options, in, variable));
+}
+
+GivenPassword ReadPasswordFile(const std::string& path) {
+    return Checked(FromFile(path));
+}
+
+GivenPassword ReadPasswordSources(CommandContext& context, const CredentialOptions& credentials) {
+    GivenPassword given =
+        ReadGivenPassword(credentials, context.in, context.passwordVariable, context.err);
+    if (!given.error.empty()) {
+        Say(context, given.error);
     }
     return given;
+}
+
+std::optional<std::string> PasswordOrPrompt(CommandContext& context,
+                                            const CredentialOptions& credentials,
+                                            const std::optional<std::string>& given,
+                                            const std::string& device) {
+    if (given) {
+        return given;
+    }
+    const auto typed =
+        PromptForPassword(context.console, context.err,
+                          "Password of " + credentials.user.value_or("") + " on " + device + ": ");
+    if (!typed) {
+        Say(context, "no password for " + device + ": give " + kPasswordSourcesHelp);
+    }
+    return typed;
 }
 
 std::optional<std::string> PromptForPassword(Console& console, std::ostream& err,

@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/command.h"
 #include "platform/console.h"
 
 namespace zerin::cli {
@@ -39,6 +40,20 @@ struct GivenPassword {
 // users of the machine can see.
 GivenPassword ReadGivenPassword(const CredentialOptions& options, std::istream& in,
                                 const std::optional<std::string>& variable, std::ostream& err);
+
+// The first line of a password file, such as a fleet entry's passwordFile, checked as every source
+// is.
+GivenPassword ReadPasswordFile(const std::string& path);
+
+// What the command's password sources give, the error already said.
+GivenPassword ReadPasswordSources(CommandContext& context, const CredentialOptions& credentials);
+
+// The password given by a source, else the one typed at a prompt; nothing, after saying which
+// options give one, when there is neither.
+std::optional<std::string> PasswordOrPrompt(CommandContext& context,
+                                            const CredentialOptions& credentials,
+                                            const std::optional<std::string>& given,
+                                            const std::string& device);
 
 // Asks for the password on the error stream and reads it without echo; nothing when the input is
 // not a terminal, or ends.

@@ -1,35 +1,12 @@
 // The settings write of set-device and set-network.
 #include "cli/settings_write.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "cli/administrator_guard.h"
+#include "cli/detail_replies.h"
 #include "cli/exit_status.h"
-#include "cli/show_command.h"
 #include "protocol/device_texts.h"
 
 namespace zerin::cli {
-
-namespace {
-
-// The detail queries whose replies a write can build on, in the order they are asked.
-constexpr uint16_t kQueryOrder[] = {CMD_GET_DEVICE_INFO, CMD_GET_NETWORK_INFO};
-
-int Position(uint16_t command) {
-    const auto found = std::find(std::begin(kQueryOrder), std::end(kQueryOrder), command);
-    return found == std::end(kQueryOrder) ? static_cast<int>(std::size(kQueryOrder))
-                                          : static_cast<int>(found - std::begin(kQueryOrder));
-}
-
-}  // namespace
-
-std::optional<uint16_t> MissingReply(const DeviceDetails& details, uint16_t needed) {
-    if (details.unanswered && Position(*details.unanswered) <= Position(needed)) {
-        return details.unanswered;
-    }
-    return std::nullopt;
-}
 
 void SettingsWriteCommand::AddWriteOptions(CLI::App& command) {
     AddDeviceTarget(command, target_);
@@ -37,8 +14,8 @@ void SettingsWriteCommand::AddWriteOptions(CLI::App& command) {
 }
 
 int SettingsWriteCommand::Run(CommandContext& context) {
-    const auto given = ReadPasswordSources(context, credentials_);
-    if (!given) {
+    const GivenPassword given = ReadPasswordSources(context, credentials_);
+    if (!given.error.empty()) {
         return kExitBadInput;
     }
     const Lookup lookup = LookUpDevice(context, target_);
@@ -47,7 +24,7 @@ int SettingsWriteCommand::Run(CommandContext& context) {
     }
     DeviceRecord& record = *lookup.found.record;
     const ExchangeOptions options = ExchangeOptionsOf(target_, lookup.found.adapter);
-    const int ready = ReadyToWrite(context, record, options, given->password);
+    const int ready = ReadyToWrite(context, record, options, given.password);
     if (ready != kExitDone) {
         return Finish(context, ready);
     }

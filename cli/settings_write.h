@@ -47,8 +47,4 @@ class SettingsWriteCommand : public Command {
     CredentialOptions credentials_;
 };
 
-// The command of the first detail query, up to and including the needed one, that went
-// unanswered.
-std::optional<uint16_t> MissingReply(const DeviceDetails& details, uint16_t needed);
-
 }  // namespace zerin::cli

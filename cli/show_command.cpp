@@ -1,6 +1,7 @@
 // Printing a device's details.
 #include "cli/show_command.h"
 
+#include "cli/detail_replies.h"
 #include "cli/device_target.h"
 #include "cli/exit_status.h"
 #include "cli/json_output.h"
@@ -120,21 +121,6 @@ void PrintDetailsJson(const DeviceRecord& record, const DeviceDetails& details, 
         json["usb"].push_back(UsbRowJson(row));
     }
     PrintJson(json, out);
-}
-
-std::string DetailRequestName(uint16_t command) {
-    switch (command) {
-        case CMD_GET_DEVICE_INFO:
-            return "device information";
-        case CMD_GET_NETWORK_INFO:
-            return "network information";
-        case CMD_GET_SHARE_COUNT:
-            return "share count";
-        case CMD_GET_SHARE_LIST:
-            return "share list";
-        default:
-            return "USB information";
-    }
 }
 
 }  // namespace zerin::cli

@@ -21,7 +21,4 @@ void PrintDetails(const DeviceRecord& record, const DeviceDetails& details, std:
 // One JSON object: the record's fields by their names, the share names and the USB rows.
 void PrintDetailsJson(const DeviceRecord& record, const DeviceDetails& details, std::ostream& out);
 
-// What a request of the detail queries asks for, as messages name it: "device information", ...
-std::string DetailRequestName(uint16_t command);
-
 }  // namespace zerin::cli

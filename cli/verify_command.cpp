@@ -1,7 +1,6 @@
 // The verify command.
 #include "cli/verify_command.h"
 
-#include "cli/administrator_guard.h"
 #include "cli/device_target.h"
 #include "cli/exit_status.h"
 #include "cli/json_output.h"
@@ -25,12 +24,12 @@ class VerifyCommand : public Command {
     }
 
     int Run(CommandContext& context) override {
-        const auto given = ReadPasswordSources(context, credentials_);
-        if (!given) {
+        const GivenPassword given = ReadPasswordSources(context, credentials_);
+        if (!given.error.empty()) {
             return kExitBadInput;
         }
         const auto password =
-            PasswordOrPrompt(context, credentials_, given->password, target_.device);
+            PasswordOrPrompt(context, credentials_, given.password, target_.device);
         if (!password) {
             return kExitBadInput;
         }
