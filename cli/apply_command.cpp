@@ -30,14 +30,14 @@ Json ResultJson(const EntryResult& result) {
     }
     return {{"mac", Nullable(result.mac)},
             {"name", Nullable(result.name)},
-            {"status", result.status},
+            {"status", EntryStatusName(result.status)},
             {"changes", changes},
             {"error", result.error.empty() ? Json(nullptr) : Json(result.error)}};
 }
 
 std::string ResultLine(const EntryResult& result) {
-    std::string line =
-        result.name.value_or("-") + ' ' + result.mac.value_or("-") + ' ' + result.status;
+    std::string line = result.name.value_or("-") + ' ' + result.mac.value_or("-") + ' ' +
+                       EntryStatusName(result.status);
     for (size_t i = 0; i < result.changes.size(); ++i) {
         const Change& change = result.changes[i];
         line += (i == 0 ? ": " : ", ") + change.field + ' ' +

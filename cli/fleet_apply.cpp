@@ -77,7 +77,7 @@ class EntryRun {
         const auto missing =
             MissingReply(details, NeedsNetwork() ? CMD_GET_NETWORK_INFO : CMD_GET_DEVICE_INFO);
         if (!details.opened || missing) {
-            End("no answer",
+            End(EntryStatus::kNoAnswer,
                 missing ? "no answer to the " + DetailRequestName(*missing) + " request" : "");
             return false;
         }
@@ -88,10 +88,11 @@ class EntryRun {
         const FleetPlan plan = PlanChanges(entry_.settings, record_);
         result_.changes = plan.changes;
         if (!plan.error.empty()) {
-            return End("refused", plan.error);
+            return End(EntryStatus::kRefused, plan.error);
         }
         if (plan.changes.empty() || run_.dryRun) {
-            return End(plan.changes.empty() ? "unchanged" : "would change", "");
+            return End(plan.changes.empty() ? EntryStatus::kUnchanged : EntryStatus::kWouldChange,
+                       "");
         }
         if (PassGuard() && Write(plan)) {
             ReadBack();
@@ -105,7 +106,7 @@ class EntryRun {
         const auto user = entry_.user ? entry_.user : run_.user;
         const auto password = password_ ? password_ : run_.password;
         if (!user || !password) {
-            End("refused",
+            End(EntryStatus::kRefused,
                 "the device asks for its administrator's name and password: give "
                 "--user and a password, or the entry's user and passwordFile");
             return false;
@@ -114,9 +115,9 @@ class EntryRun {
             sockets_, reporter_, record_.macAddress, *user, *password, options_);
         const ExitStatus status = StatusOfVerification(verification);
         if (status == kExitNotAccepted) {
-            End("refused", "the administrator name or password was not accepted");
+            End(EntryStatus::kRefused, "the administrator name or password was not accepted");
         } else if (status != kExitDone) {
-            End("no answer", "no answer to the verification request");
+            End(EntryStatus::kNoAnswer, "no answer to the verification request");
         }
         return status == kExitDone;
     }
@@ -144,9 +145,9 @@ class EntryRun {
     bool Written(const SettingsUpdateResult& result, uint16_t command, const std::string& what) {
         const WriteResult written = ResultOfWrite(result.reply, command);
         if (written == WriteResult::kRefused) {
-            End("refused", "the device refused the " + what);
+            End(EntryStatus::kRefused, "the device refused the " + what);
         } else if (written == WriteResult::kNoAnswer) {
-            End("no answer", "no answer to the " + what);
+            End(EntryStatus::kNoAnswer, "no answer to the " + what);
         }
         return written == WriteResult::kAccepted;
     }
@@ -158,14 +159,14 @@ class EntryRun {
         FleetSettings compared = entry_.settings;
         compared.clock.reset();
         if (!details.opened || MissingReply(details, CMD_GET_NETWORK_INFO)) {
-            return End("unconfirmed", "no answer to the read-back");
+            return End(EntryStatus::kUnconfirmed, "no answer to the read-back");
         }
         const FleetPlan left = PlanChanges(compared, readBack);
-        End(left.changes.empty() ? "applied" : "unconfirmed",
+        End(left.changes.empty() ? EntryStatus::kApplied : EntryStatus::kUnconfirmed,
             left.changes.empty() ? "" : "the device reports other values after the write");
     }
 
-    void End(const std::string& status, const std::string& error) {
+    void End(EntryStatus status, const std::string& error) {
         result_.status = status;
         Add(error);
     }
@@ -191,14 +192,38 @@ class EntryRun {
 EntryResult ApplyEntry(const FleetEntry& entry, const FoundDevice* device,
                        const EntryPassword& password, const ApplyRun& run, SocketLayer& sockets) {
     if (!device) {
-        return {
-            entry.mac, entry.name, "not found", {}, "no device of this entry answered the search"};
+        return {entry.mac,
+                entry.name,
+                EntryStatus::kNotFound,
+                {},
+                "no device of this entry answered the search"};
     }
     return EntryRun(entry, *device, password, run, sockets).Run();
 }
 
-bool IsDone(const std::string& status) {
-    return status == "applied" || status == "unchanged" || status == "would change";
+const char* EntryStatusName(EntryStatus status) {
+    switch (status) {
+        case EntryStatus::kApplied:
+            return "applied";
+        case EntryStatus::kUnchanged:
+            return "unchanged";
+        case EntryStatus::kWouldChange:
+            return "would change";
+        case EntryStatus::kUnconfirmed:
+            return "unconfirmed";
+        case EntryStatus::kRefused:
+            return "refused";
+        case EntryStatus::kNoAnswer:
+            return "no answer";
+        case EntryStatus::kNotFound:
+            break;
+    }
+    return "not found";
+}
+
+bool IsDone(EntryStatus status) {
+    return status == EntryStatus::kApplied || status == EntryStatus::kUnchanged ||
+           status == EntryStatus::kWouldChange;
 }
 
 }  // namespace zerin::cli

@@ -15,12 +15,24 @@
 
 namespace zerin::cli {
 
+// What became of an entry; a dry run ends at would change, unchanged, no answer or not found.
+enum class EntryStatus {
+    kApplied,      // written and read back as the file says
+    kUnchanged,    // the device already had every value
+    kWouldChange,  // a dry run's plan
+    kUnconfirmed,  // written, read back otherwise or not at all
+    kRefused,      // name or password not accepted, or the device or the plan refused
+    kNoAnswer,
+    kNotFound,
+};
+
+// "applied", "unchanged", "would change", "unconfirmed", "refused", "no answer", "not found".
+const char* EntryStatusName(EntryStatus status);
+
 struct EntryResult {
     std::optional<std::string> mac;
     std::optional<std::string> name;
-    // applied, unchanged, unconfirmed, refused, no answer, not found; in a dry run would change,
-    // unchanged, no answer, not found.
-    std::string status;
+    EntryStatus status = EntryStatus::kNotFound;
     std::vector<Change> changes;
     std::string error;  // empty when there is none
 };
@@ -42,6 +54,6 @@ EntryResult ApplyEntry(const FleetEntry& entry, const FoundDevice* device,
                        const EntryPassword& password, const ApplyRun& run, SocketLayer& sockets);
 
 // Whether the status counts as done for the exit status.
-bool IsDone(const std::string& status);
+bool IsDone(EntryStatus status);
 
 }  // namespace zerin::cli
