@@ -2,6 +2,8 @@
 // up to --jobs at once, and the results in the file's order.
 #include "cli/apply_command.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -96,10 +98,12 @@ class ApplyCommand : public Command {
 
   private:
     bool ReadEntries(CommandContext& context) {
+        errno = 0;
         std::ifstream file(file_, std::ios::binary);
         std::ostringstream text;
         if (!file || !(text << file.rdbuf())) {
-            Say(context, "cannot read " + file_);
+            Say(context, "cannot read " + file_ + ": " +
+                             (errno != 0 ? std::strerror(errno) : "not a readable file"));
             return false;
         }
         std::string error;

@@ -1,6 +1,7 @@
 // zerin-cli: the device protocol from the command line, for scripts and fleets of devices, over
 // the same protocol core as Zerin.exe.
 #include <cstdlib>
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -36,7 +37,14 @@ int main(int argc, char** argv) {
     zerin::PlatformConsole console;
     zerin::cli::CommandContext context{sockets,  adapters,  stopSignals, reporter,          console,
                                        std::cin, std::cout, std::cerr,   PasswordVariable()};
-    const int status = zerin::cli::RunCli({argv + 1, argv + argc}, context);
+    int status = 1;
+    try {
+        status = zerin::cli::RunCli({argv + 1, argv + argc}, context);
+    } catch (const std::exception& error) {
+        std::cerr << "zerin-cli: internal error: " << error.what() << '\n';
+    } catch (...) {
+        std::cerr << "zerin-cli: internal error\n";
+    }
     std::cout.flush();
     return status;
 }
