@@ -164,13 +164,15 @@ class ApplyCommand : public Command {
         std::vector<EntryResult> results(entries_.size());
         ProgressLine progress(context.err, context.console.ErrorIsTerminal(), "apply",
                               entries_.size());
-        RunJobs(
-            entries_.size(), jobs_,
-            [&](size_t i) {
-                results[i] = ApplyEntry(entries_[i], devices[i], passwords_[i], run_,
-                                        context.sockets.Platform());
-            },
-            [&] { progress.Step(); });
+        RunJobs(entries_.size(), jobs_,
+                {[&](size_t i) {
+                     results[i] = ApplyEntry(entries_[i], devices[i], passwords_[i], run_,
+                                             context.sockets.Platform());
+                 },
+                 [&](size_t i, const std::string& error) {
+                     results[i] = FailedEntry(entries_[i], devices[i], "internal error: " + error);
+                 },
+                 [&] { progress.Step(); }});
         progress.End();
         return results;
     }

@@ -201,6 +201,16 @@ EntryResult ApplyEntry(const FleetEntry& entry, const FoundDevice* device,
     return EntryRun(entry, *device, password, run, sockets).Run();
 }
 
+EntryResult FailedEntry(const FleetEntry& entry, const FoundDevice* device,
+                        const std::string& error) {
+    EntryResult result{entry.mac, entry.name, EntryStatus::kFailed, {}, error};
+    if (device) {
+        result.mac = FormatMacAddress(device->record->macAddress);
+        result.name = device->record->name;
+    }
+    return result;
+}
+
 const char* EntryStatusName(EntryStatus status) {
     switch (status) {
         case EntryStatus::kApplied:
@@ -216,9 +226,11 @@ const char* EntryStatusName(EntryStatus status) {
         case EntryStatus::kNoAnswer:
             return "no answer";
         case EntryStatus::kNotFound:
+            return "not found";
+        case EntryStatus::kFailed:
             break;
     }
-    return "not found";
+    return "failed";
 }
 
 bool IsDone(EntryStatus status) {

@@ -24,9 +24,11 @@ enum class EntryStatus {
     kRefused,      // name or password not accepted, or the device or the plan refused
     kNoAnswer,
     kNotFound,
+    kFailed,  // the tool itself failed; the error says how
 };
 
-// "applied", "unchanged", "would change", "unconfirmed", "refused", "no answer", "not found".
+// "applied", "unchanged", "would change", "unconfirmed", "refused", "no answer", "not found",
+// "failed".
 const char* EntryStatusName(EntryStatus status);
 
 struct EntryResult {
@@ -52,6 +54,10 @@ using EntryPassword = std::optional<std::string>;
 // layer of its own; every message of the protocol goes into the result's error.
 EntryResult ApplyEntry(const FleetEntry& entry, const FoundDevice* device,
                        const EntryPassword& password, const ApplyRun& run, SocketLayer& sockets);
+
+// The entry's result when its run ended with the error, whatever it had done.
+EntryResult FailedEntry(const FleetEntry& entry, const FoundDevice* device,
+                        const std::string& error);
 
 // Whether the status counts as done for the exit status.
 bool IsDone(EntryStatus status);

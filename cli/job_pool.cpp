@@ -3,29 +3,52 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 namespace zerin::cli {
 
-void RunJobs(size_t count, int jobs, const std::function<void(size_t)>& work,
-             const std::function<void()>& afterEach) {
+namespace {
+
+// One item's work; what it throws goes to the jobs' failed.
+void DoItem(const Jobs& jobs, size_t i) {
+    try {
+        jobs.work(i);
+    } catch (const std::exception& error) {
+        jobs.failed(i, error.what());
+    } catch (...) {
+        jobs.failed(i, "unknown exception");
+    }
+}
+
+}  // namespace
+
+void RunJobs(size_t count, int threads, const Jobs& jobs) {
     std::atomic<size_t> next{0};
     std::mutex afterEachMutex;
     const auto worker = [&] {
         for (size_t i = next++; i < count; i = next++) {
-            work(i);
+            DoItem(jobs, i);
             const std::lock_guard<std::mutex> lock(afterEachMutex);
-            afterEach();
+            jobs.afterEach();
         }
     };
-    std::vector<std::thread> threads;
-    const size_t threadCount = std::min<size_t>(count, static_cast<size_t>(std::max(jobs, 1)));
-    for (size_t i = 0; i < threadCount; ++i) {
-        threads.emplace_back(worker);
+    std::vector<std::thread> started;
+    const size_t wanted = std::min<size_t>(count, static_cast<size_t>(std::max(threads, 1)));
+    try {
+        while (started.size() < wanted) {
+            started.emplace_back(worker);
+        }
+    } catch (const std::system_error&) {
+        // The threads that did start take the rest.
     }
-    for (std::thread& thread : threads) {
+    if (started.empty()) {
+        worker();
+    }
+    for (std::thread& thread : started) {
         thread.join();
     }
 }

@@ -4,12 +4,21 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
 namespace zerin::cli {
 
-// Calls work(i) for every i below count, on at most jobs threads at once; returns when all are
-// done. afterEach runs after each item, one call at a time.
-void RunJobs(size_t count, int jobs, const std::function<void(size_t)>& work,
-             const std::function<void()>& afterEach);
+struct Jobs {
+    std::function<void(size_t)> work;
+    // Takes the message of a work that threw; the other items go on.
+    std::function<void(size_t, const std::string&)> failed;
+    // Runs after each item, one call at a time.
+    std::function<void()> afterEach;
+};
+
+// Does the jobs' work for every index below count, on at most that many threads at once; returns
+// when all are done. A thread that cannot be started leaves its share to those that did; when
+// none did, the calling thread does it all.
+void RunJobs(size_t count, int threads, const Jobs& jobs);
 
 }  // namespace zerin::cli
