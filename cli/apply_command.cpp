@@ -56,7 +56,8 @@ class ApplyCommand : public Command {
             "apply",
             "Set up the devices of a JSON file: plan each entry's changes, then verify, write and "
             "read back, several devices at once. Exit status 1 when an entry is neither applied "
-            "nor unchanged (in a dry run: would change or unchanged)");
+            "nor unchanged (in a dry run: would change or unchanged), 4 when the network failed "
+            "for any");
         command->add_option("FILE", file_, "the JSON file (see the README)")->required();
         command->add_flag("--dry-run", run_.dryRun,
                           "print the plan; send no write, no verification");
@@ -93,7 +94,9 @@ class ApplyCommand : public Command {
         Print(context, results);
         const bool allDone = std::all_of(results.begin(), results.end(),
                                          [](const EntryResult& r) { return IsDone(r.status); });
-        return Finish(context, allDone ? kExitDone : kExitNoAnswer);
+        const bool networkFailed = std::any_of(
+            results.begin(), results.end(), [](const EntryResult& r) { return r.networkFailed; });
+        return Finish(context, FinalStatus(allDone ? kExitDone : kExitNoAnswer, networkFailed));
     }
 
   private:

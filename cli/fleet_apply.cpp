@@ -57,6 +57,7 @@ class EntryRun {
             Apply();
         }
         if (const auto& failure = sockets_.Failure()) {
+            result_.networkFailed = true;
             Add("the network failed: " + *failure);
         }
         Add(reporter_.messages);

@@ -36,7 +36,8 @@ struct EntryResult {
     std::optional<std::string> name;
     EntryStatus status = EntryStatus::kNotFound;
     std::vector<Change> changes;
-    std::string error;  // empty when there is none
+    std::string error;           // empty when there is none
+    bool networkFailed = false;  // a socket failed or a request could not be sent
 };
 
 struct ApplyRun {

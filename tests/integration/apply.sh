@@ -50,6 +50,17 @@ apply_status 1 --user admin --password-file "$WORK/password"
 [ "$(statuses)" = "unchanged,unchanged,no_answer,not_found," ] || fail "again: $(cat "$WORK/out")"
 [ "$(writes_and_verifications)" -eq "$before" ] || fail "the second apply wrote"
 
+# Requests after the search cannot be sent, as the namespace's firewall drops them: each entry
+# that got that far says the network failed, and apply ends with status 4.
+nft add table ip zerin
+nft add chain ip zerin out '{ type filter hook output priority 0; }'
+nft add rule ip zerin out udp dport 1638 @th,64,16 != 0 drop
+apply_status 4 --user admin --password-file "$WORK/password"
+nft delete table ip zerin
+[ "$(grep -c 'the network failed: a request could not be sent' "$WORK/out")" -eq 1 ] &&
+    [ "$(grep -o '"error":"[^"]*the network failed' "$WORK/out" | wc -l)" -eq 3 ] ||
+    fail "a failed network: $(cat "$WORK/out")"
+
 # A bad file: status 2, nothing sent, not even the search.
 status=0
 requests=$(logged in | wc -l)
