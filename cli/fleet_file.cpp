@@ -219,14 +219,28 @@ class Reader {
     std::string& error_;
 };
 
+// "line L, column C", from 1, of the last byte the parser read.
+std::string Position(const std::string& text, size_t byte) {
+    size_t line = 1;
+    size_t lineStart = 0;
+    for (size_t i = 0; i + 1 < byte && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+    return "line " + std::to_string(line) + ", column " + std::to_string(byte - lineStart);
+}
+
 std::optional<Json> Parse(const std::string& text, std::string& error) {
     try {
         return Json::parse(text);
-    } catch (const Json::exception& e) {  // a syntax error, or a number out of range
-        const std::string what = e.what();
-        error = what.substr(what.find(']') + 2);
-        return std::nullopt;
+    } catch (const Json::parse_error& e) {
+        error = "not JSON: syntax error at " + Position(text, e.byte);
+    } catch (const Json::exception&) {
+        error = "not JSON: a number out of range";
     }
+    return std::nullopt;
 }
 
 // No two entries name the same device by the same MAC address or name.
