@@ -44,6 +44,16 @@ void Describe(CLI::App& tool) {
     tool.get_formatter()->column_width(34);
 }
 
+// Windows users ask for help with /? or -?.
+std::vector<std::string> WithHelpSpelledOut(std::vector<std::string> words) {
+    for (std::string& word : words) {
+        if (word == "/?" || word == "-?") {
+            word = "--help";
+        }
+    }
+    return words;
+}
+
 // A first word that is neither an option nor a command's name.
 bool IsUnknownCommand(const std::vector<CLI::App*>& declared, const std::string& word) {
     return word.rfind('-', 0) != 0 &&
@@ -53,7 +63,8 @@ bool IsUnknownCommand(const std::vector<CLI::App*>& declared, const std::string&
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& words, CommandContext& context) {
+int RunCli(const std::vector<std::string>& given, CommandContext& context) {
+    const std::vector<std::string> words = WithHelpSpelledOut(given);
     CLI::App tool(kDescription, "zerin-cli");
     Describe(tool);
     const auto commands = Commands();

@@ -62,12 +62,14 @@ TEST_F(CliAppTest, BadInputIsRefusedBeforeAnythingIsSent) {
 }
 
 TEST_F(CliAppTest, HelpShowsTheExitStatusesAndTheVersionIsTheBuilds) {
-    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_EQ(Run({"/?"}), 0);
     EXPECT_NE(out.str().find("3  the administrator name or password was not accepted"),
               std::string::npos)
         << out.str();
-    EXPECT_EQ(Run({"set-network", "--help"}), 0);
-    EXPECT_NE(out.str().find("--password-stdin"), std::string::npos) << out.str();
+    for (const char* help : {"--help", "/?", "-?"}) {
+        EXPECT_EQ(Run({"set-network", help}), 0) << help;
+        EXPECT_NE(out.str().find("--password-stdin"), std::string::npos) << help << out.str();
+    }
     EXPECT_EQ(Run({"--version"}), 0);
     EXPECT_EQ(out.str(), "zerin-cli " ZERIN_VERSION_TEXT "\n");
     EXPECT_TRUE(scripted.calls.empty());
