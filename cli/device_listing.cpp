@@ -1,6 +1,8 @@
 // Writing found devices.
 #include "cli/device_listing.h"
 
+#include <algorithm>
+
 #include "protocol/device_texts.h"
 
 namespace zerin::cli {
@@ -38,6 +40,27 @@ Json DeviceJson(const ListedDevice& device) {
             {"ip", device.ip},
             {"productCode", device.productCode},
             {"adapter", {{"name", device.adapterName}, {"address", device.adapterAddress}}}};
+}
+
+std::string DeviceTable(const std::vector<ListedDevice>& devices) {
+    std::vector<std::vector<std::string>> rows{{"NAME", "MAC ADDRESS", "IP ADDRESS", "ADAPTER"}};
+    for (const ListedDevice& device : devices) {
+        rows.push_back({device.name, device.mac, device.ip, device.adapterName});
+    }
+    std::vector<size_t> widths(rows[0].size());
+    for (const auto& row : rows) {
+        for (size_t column = 0; column < row.size(); ++column) {
+            widths[column] = std::max(widths[column], row[column].size());
+        }
+    }
+    std::string table;
+    for (const auto& row : rows) {
+        for (size_t column = 0; column + 1 < row.size(); ++column) {
+            table += row[column] + std::string(widths[column] - row[column].size() + 2, ' ');
+        }
+        table += row.back() + '\n';
+    }
+    return table;
 }
 
 std::string CsvHeader() {

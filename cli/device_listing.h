@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "cli/device_finder.h"
 #include "cli/json_output.h"
@@ -26,6 +27,9 @@ std::string DeviceLine(const ListedDevice& device, char separator);
 
 // {"name", "mac", "ip", "productCode", "adapter": {"name", "address"}}
 Json DeviceJson(const ListedDevice& device);
+
+// For a terminal: a header line, then a line a device, the columns aligned.
+std::string DeviceTable(const std::vector<ListedDevice>& devices);
 
 // RFC 4180: the header and the records end with CR LF; a field holding a comma, a quote or a
 // line end is quoted, its quotes doubled.

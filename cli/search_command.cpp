@@ -82,6 +82,8 @@ class SearchCommand : public Command {
                 array.push_back(DeviceJson(device));
             }
             PrintJson(array, context.out);
+        } else if (!csv_ && context.console.OutputIsTerminal()) {
+            context.out << DeviceTable(devices);
         } else {
             context.out << (csv_ ? CsvHeader() : "");
             for (const ListedDevice& device : devices) {

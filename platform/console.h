@@ -1,4 +1,4 @@
-// The console seam of the command-line tool: whether its standard input and error are a
+// The console seam of the command-line tool: whether its standard input, output and error are a
 // terminal, and a line read from the terminal without echo, for a password prompt.
 #pragma once
 
@@ -11,6 +11,7 @@ class Console {
   public:
     virtual ~Console() = default;
     virtual bool InputIsTerminal() = 0;
+    virtual bool OutputIsTerminal() = 0;
     virtual bool ErrorIsTerminal() = 0;
     // One line typed at the terminal, not echoed; nothing at the end of the input.
     virtual std::optional<std::string> ReadHiddenLine() = 0;
@@ -20,6 +21,7 @@ class Console {
 class PlatformConsole : public Console {
   public:
     bool InputIsTerminal() override;
+    bool OutputIsTerminal() override;
     bool ErrorIsTerminal() override;
     std::optional<std::string> ReadHiddenLine() override;
 };

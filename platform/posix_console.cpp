@@ -12,6 +12,10 @@ bool PlatformConsole::InputIsTerminal() {
     return isatty(STDIN_FILENO) == 1;
 }
 
+bool PlatformConsole::OutputIsTerminal() {
+    return isatty(STDOUT_FILENO) == 1;
+}
+
 bool PlatformConsole::ErrorIsTerminal() {
     return isatty(STDERR_FILENO) == 1;
 }

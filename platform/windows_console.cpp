@@ -23,6 +23,10 @@ bool PlatformConsole::InputIsTerminal() {
     return IsConsole(STD_INPUT_HANDLE);
 }
 
+bool PlatformConsole::OutputIsTerminal() {
+    return IsConsole(STD_OUTPUT_HANDLE);
+}
+
 bool PlatformConsole::ErrorIsTerminal() {
     return IsConsole(STD_ERROR_HANDLE);
 }

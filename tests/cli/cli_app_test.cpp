@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "tests/cli/fake_command_context.h"
+#include "tests/support/device_replies.h"
 #include "zerin_version.h"
 
 namespace zerin::cli {
@@ -73,6 +74,24 @@ TEST_F(CliAppTest, HelpShowsTheExitStatusesAndTheVersionIsTheBuilds) {
     EXPECT_EQ(Run({"--version"}), 0);
     EXPECT_EQ(out.str(), "zerin-cli " ZERIN_VERSION_TEXT "\n");
     EXPECT_TRUE(scripted.calls.empty());
+}
+
+TEST_F(CliAppTest, SearchPrintsAlignedColumnsOnATerminalAndTabbedLinesElsewhere) {
+    testing::DeviceState second;
+    second.name = "SHELF";
+    second.mac = {0x02, 0x5a, 0, 0, 0, 0x11};
+    second.ip = "192.0.2.7";
+    testing::ScriptedDevices devices(scripted, {testing::DeviceState(), second});
+    for (const bool terminal : {true, false}) {
+        console.outputTerminal = terminal;
+        EXPECT_EQ(Run({"search"}), 0);
+        EXPECT_EQ(out.str(), terminal
+                                 ? "NAME            MAC ADDRESS        IP ADDRESS     ADAPTER\n"
+                                   "NETSTOR-000010  02:5a:00:00:00:10  198.51.100.10  eth0\n"
+                                   "SHELF           02:5a:00:00:00:11  192.0.2.7      eth0\n"
+                                 : "NETSTOR-000010\t02:5a:00:00:00:10\t198.51.100.10\teth0\n"
+                                   "SHELF\t02:5a:00:00:00:11\t192.0.2.7\teth0\n");
+    }
 }
 
 TEST_F(CliAppTest, ASearchThatCannotBeSentIsANetworkFailure) {

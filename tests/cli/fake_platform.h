@@ -13,11 +13,13 @@
 namespace zerin::testing {
 
 struct FakeConsole : Console {
-    bool terminal = false;
+    bool terminal = false;  // input and error
+    bool outputTerminal = false;
     std::optional<std::string> typed;
     int reads = 0;
 
     bool InputIsTerminal() override { return terminal; }
+    bool OutputIsTerminal() override { return outputTerminal; }
     bool ErrorIsTerminal() override { return terminal; }
     std::optional<std::string> ReadHiddenLine() override {
         ++reads;
