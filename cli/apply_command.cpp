@@ -57,7 +57,8 @@ class ApplyCommand : public Command {
             "Set up the devices of a JSON file: plan each entry's changes, then verify, write and "
             "read back, several devices at once. Exit status 1 when an entry is neither applied "
             "nor unchanged (in a dry run: would change or unchanged), 4 when the network failed "
-            "for any");
+            "for any. Ctrl-C or SIGTERM starts no new entry, lets those under way finish and "
+            "prints the results so far, with status 130 or 143");
         command->add_option("FILE", file_, "the JSON file (see the README)")->required();
         command->add_flag("--dry-run", run_.dryRun,
                           "print the plan; send no write, no verification");
@@ -90,13 +91,11 @@ class ApplyCommand : public Command {
         if (!Distinct(context, devices)) {
             return kExitBadInput;
         }
+        context.stopSignals.Catch();
+        run_.stopRequested = [&context] { return context.stopSignals.Requested(); };
         const std::vector<EntryResult> results = ApplyAll(context, devices);
         Print(context, results);
-        const bool allDone = std::all_of(results.begin(), results.end(),
-                                         [](const EntryResult& r) { return IsDone(r.status); });
-        const bool networkFailed = std::any_of(
-            results.begin(), results.end(), [](const EntryResult& r) { return r.networkFailed; });
-        return Finish(context, FinalStatus(allDone ? kExitDone : kExitNoAnswer, networkFailed));
+        return Conclude(context, results);
     }
 
   private:
@@ -164,7 +163,11 @@ class ApplyCommand : public Command {
 
     std::vector<EntryResult> ApplyAll(CommandContext& context,
                                       const std::vector<const FoundDevice*>& devices) const {
-        std::vector<EntryResult> results(entries_.size());
+        std::vector<EntryResult> results;
+        for (size_t i = 0; i < entries_.size(); ++i) {
+            results.push_back(EntryWithout(entries_[i], devices[i], EntryStatus::kNotStarted,
+                                           "stopped before it started"));
+        }
         ProgressLine progress(context.err, context.console.ErrorIsTerminal(), "apply",
                               entries_.size());
         RunJobs(entries_.size(), jobs_,
@@ -173,11 +176,25 @@ class ApplyCommand : public Command {
                                              context.sockets.Platform());
                  },
                  [&](size_t i, const std::string& error) {
-                     results[i] = FailedEntry(entries_[i], devices[i], "internal error: " + error);
+                     results[i] = EntryWithout(entries_[i], devices[i], EntryStatus::kFailed,
+                                               "internal error: " + error);
                  },
-                 [&] { progress.Step(); }});
+                 [&] { progress.Step(); }, [&] { return context.stopSignals.Requested(); }});
         progress.End();
         return results;
+    }
+
+    // 0 when every entry is done, 1 when one is not, 4 when the network failed; a stop asked for
+    // by a signal ends with 128 and its number, as a shell has it.
+    static int Conclude(CommandContext& context, const std::vector<EntryResult>& results) {
+        const bool allDone = std::all_of(results.begin(), results.end(),
+                                         [](const EntryResult& r) { return IsDone(r.status); });
+        const bool networkFailed = std::any_of(
+            results.begin(), results.end(), [](const EntryResult& r) { return r.networkFailed; });
+        const int status =
+            Finish(context, FinalStatus(allDone ? kExitDone : kExitNoAnswer, networkFailed));
+        const int signal = context.stopSignals.Received();
+        return signal != 0 ? 128 + signal : status;
     }
 
     void Print(CommandContext& context, const std::vector<EntryResult>& results) const {

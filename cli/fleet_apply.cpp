@@ -95,10 +95,15 @@ class EntryRun {
             return End(plan.changes.empty() ? EntryStatus::kUnchanged : EntryStatus::kWouldChange,
                        "");
         }
+        if (Stopped()) {
+            return End(EntryStatus::kNotStarted, "stopped before its writes");
+        }
         if (PassGuard() && Write(plan)) {
             ReadBack();
         }
     }
+
+    bool Stopped() const { return run_.stopRequested && run_.stopRequested(); }
 
     bool PassGuard() {
         if (record_.passwordFlag == 0) {
@@ -123,8 +128,17 @@ class EntryRun {
         return status == kExitDone;
     }
 
+    // A stop between the two writes leaves the network settings unwritten, said; the read-back
+    // then finds the entry unconfirmed.
     bool Write(const FleetPlan& plan) {
-        return (!plan.deviceWrite || WriteDevice()) && (!plan.networkWrite || WriteNetwork());
+        if (plan.deviceWrite && !WriteDevice()) {
+            return false;
+        }
+        if (plan.deviceWrite && plan.networkWrite && Stopped()) {
+            Add("stopped before the network settings");
+            return true;
+        }
+        return !plan.networkWrite || WriteNetwork();
     }
 
     // The plan has made sure that the device settings can be built.
@@ -193,18 +207,15 @@ class EntryRun {
 EntryResult ApplyEntry(const FleetEntry& entry, const FoundDevice* device,
                        const EntryPassword& password, const ApplyRun& run, SocketLayer& sockets) {
     if (!device) {
-        return {entry.mac,
-                entry.name,
-                EntryStatus::kNotFound,
-                {},
-                "no device of this entry answered the search"};
+        return EntryWithout(entry, device, EntryStatus::kNotFound,
+                            "no device of this entry answered the search");
     }
     return EntryRun(entry, *device, password, run, sockets).Run();
 }
 
-EntryResult FailedEntry(const FleetEntry& entry, const FoundDevice* device,
-                        const std::string& error) {
-    EntryResult result{entry.mac, entry.name, EntryStatus::kFailed, {}, error};
+EntryResult EntryWithout(const FleetEntry& entry, const FoundDevice* device, EntryStatus status,
+                         const std::string& error) {
+    EntryResult result{entry.mac, entry.name, status, {}, error};
     if (device) {
         result.mac = FormatMacAddress(device->record->macAddress);
         result.name = device->record->name;
@@ -228,6 +239,8 @@ const char* EntryStatusName(EntryStatus status) {
             return "no answer";
         case EntryStatus::kNotFound:
             return "not found";
+        case EntryStatus::kNotStarted:
+            return "not started";
         case EntryStatus::kFailed:
             break;
     }

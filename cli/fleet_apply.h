@@ -4,6 +4,7 @@
 // was written.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,11 +25,12 @@ enum class EntryStatus {
     kRefused,      // name or password not accepted, or the device or the plan refused
     kNoAnswer,
     kNotFound,
-    kFailed,  // the tool itself failed; the error says how
+    kNotStarted,  // a stop was asked for before the entry wrote anything
+    kFailed,      // the tool itself failed; the error says how
 };
 
 // "applied", "unchanged", "would change", "unconfirmed", "refused", "no answer", "not found",
-// "failed".
+// "not started", "failed".
 const char* EntryStatusName(EntryStatus status);
 
 struct EntryResult {
@@ -46,6 +48,9 @@ struct ApplyRun {
     // The run's administrator name and password, for a guarded device whose entry names none.
     std::optional<std::string> user;
     std::optional<std::string> password;
+    // Asked before each write: once true, an entry starts no write, and one that has written its
+    // device settings writes no network settings but reads back what it wrote.
+    std::function<bool()> stopRequested;
 };
 
 // The entry's password, read from its passwordFile before anything is sent.
@@ -56,9 +61,9 @@ using EntryPassword = std::optional<std::string>;
 EntryResult ApplyEntry(const FleetEntry& entry, const FoundDevice* device,
                        const EntryPassword& password, const ApplyRun& run, SocketLayer& sockets);
 
-// The entry's result when its run ended with the error, whatever it had done.
-EntryResult FailedEntry(const FleetEntry& entry, const FoundDevice* device,
-                        const std::string& error);
+// The entry's result without a run of its own, by its device when the search found it.
+EntryResult EntryWithout(const FleetEntry& entry, const FoundDevice* device, EntryStatus status,
+                         const std::string& error);
 
 // Whether the status counts as done for the exit status.
 bool IsDone(EntryStatus status);

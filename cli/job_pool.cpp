@@ -30,7 +30,7 @@ void RunJobs(size_t count, int threads, const Jobs& jobs) {
     std::atomic<size_t> next{0};
     std::mutex afterEachMutex;
     const auto worker = [&] {
-        for (size_t i = next++; i < count; i = next++) {
+        for (size_t i = next++; i < count && !(jobs.stopped && jobs.stopped()); i = next++) {
             DoItem(jobs, i);
             const std::lock_guard<std::mutex> lock(afterEachMutex);
             jobs.afterEach();

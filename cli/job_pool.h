@@ -14,11 +14,13 @@ struct Jobs {
     std::function<void(size_t, const std::string&)> failed;
     // Runs after each item, one call at a time.
     std::function<void()> afterEach;
+    // When given, asked before each item: once true, no item starts.
+    std::function<bool()> stopped;
 };
 
-// Does the jobs' work for every index below count, on at most that many threads at once; returns
-// when all are done. A thread that cannot be started leaves its share to those that did; when
-// none did, the calling thread does it all.
+// Does the jobs' work for every index below count, unless stopped, on at most that many threads at
+// once; returns when all are done. A thread that cannot be started leaves its share to those that
+// did; when none did, the calling thread does it all.
 void RunJobs(size_t count, int threads, const Jobs& jobs);
 
 }  // namespace zerin::cli

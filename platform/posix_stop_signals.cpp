@@ -7,10 +7,10 @@ namespace zerin {
 
 namespace {
 
-volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t stopSignal = 0;
 
-void RequestStop(int) {
-    stopRequested = 1;
+void RequestStop(int signal) {
+    stopSignal = signal;
 }
 
 }  // namespace
@@ -23,8 +23,8 @@ void PlatformStopSignals::Catch() {
     sigaction(SIGTERM, &action, nullptr);
 }
 
-bool PlatformStopSignals::Requested() {
-    return stopRequested != 0;
+int PlatformStopSignals::Received() {
+    return stopSignal;
 }
 
 }  // namespace zerin

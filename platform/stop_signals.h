@@ -10,14 +10,16 @@ class StopSignals {
     virtual ~StopSignals() = default;
     // From now on a stop signal only sets the request.
     virtual void Catch() = 0;
-    virtual bool Requested() = 0;
+    // The signal that asked to stop, SIGINT (2) or SIGTERM (15); 0 while none has.
+    virtual int Received() = 0;
+    bool Requested() { return Received() != 0; }
 };
 
 // The signals of the platform this is built for.
 class PlatformStopSignals : public StopSignals {
   public:
     void Catch() override;
-    bool Requested() override;
+    int Received() override;
 };
 
 }  // namespace zerin

@@ -9,15 +9,16 @@ namespace zerin {
 
 namespace {
 
-volatile LONG stopRequested = 0;
+volatile LONG stopSignal = 0;
 
-BOOL WINAPI OnControlEvent(DWORD) {
-    InterlockedExchange(&stopRequested, 1);
+// Ctrl-C is SIGINT; Ctrl-Break and closing the console end the tool as SIGTERM does.
+BOOL WINAPI OnControlEvent(DWORD event) {
+    InterlockedExchange(&stopSignal, event == CTRL_C_EVENT ? SIGINT : SIGTERM);
     return TRUE;
 }
 
-void RequestStop(int) {
-    InterlockedExchange(&stopRequested, 1);
+void RequestStop(int signal) {
+    InterlockedExchange(&stopSignal, signal);
 }
 
 }  // namespace
@@ -27,8 +28,8 @@ void PlatformStopSignals::Catch() {
     std::signal(SIGTERM, RequestStop);
 }
 
-bool PlatformStopSignals::Requested() {
-    return InterlockedCompareExchange(&stopRequested, 0, 0) != 0;
+int PlatformStopSignals::Received() {
+    return static_cast<int>(InterlockedCompareExchange(&stopSignal, 0, 0));
 }
 
 }  // namespace zerin

@@ -110,7 +110,7 @@ TEST_F(CliAppTest, AWatchEndsAfterItsCountOrAtAStopRequest) {
     EXPECT_EQ(scripted.sleeps, std::vector<int>(45, 100));
 
     scripted.sleeps.clear();
-    stopSignals.requested = true;
+    stopSignals.received = 15;
     EXPECT_EQ(Run({"search", "--watch"}), 0);
     EXPECT_TRUE(scripted.sleeps.empty());
     EXPECT_EQ(out.str(), "");

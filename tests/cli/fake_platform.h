@@ -29,9 +29,9 @@ struct FakeConsole : Console {
 
 struct FakeStopSignals : StopSignals {
     bool caught = false;
-    bool requested = false;
+    int received = 0;
     void Catch() override { caught = true; }
-    bool Requested() override { return requested; }
+    int Received() override { return received; }
 };
 
 }  // namespace zerin::testing

@@ -29,7 +29,7 @@ TEST(JobPoolTest, AWorkThatThrowsIsCarriedBackAndTheOthersFinish) {
                  const std::lock_guard<std::mutex> lock(mutex);
                  failures.emplace_back(i, error);
              },
-             [&] { ++steps; }});
+             [&] { ++steps; }, nullptr});
     for (size_t i = 0; i < done.size(); ++i) {
         EXPECT_EQ(done[i], i % 10 == 3 ? 0 : 1) << i;
     }
@@ -39,6 +39,16 @@ TEST(JobPoolTest, AWorkThatThrowsIsCarriedBackAndTheOthersFinish) {
                                                  std::pair<size_t, std::string>{23, "item 23"},
                                                  std::pair<size_t, std::string>{33, "item 33"}));
     EXPECT_EQ(steps, 40);
+}
+
+TEST(JobPoolTest, OnceStoppedNoItemStarts) {
+    std::atomic<int> started{0};
+    RunJobs(100, 3,
+            {[&](size_t) { ++started; }, [](size_t, const std::string&) {}, [] {},
+             [&] { return started >= 10; }});
+    // Each thread may have taken one item while another's tenth was under way.
+    EXPECT_GE(started, 10);
+    EXPECT_LE(started, 12);
 }
 
 }  // namespace

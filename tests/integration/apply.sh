@@ -69,4 +69,34 @@ printf '{"devices": [{"name": "A", "timeZone": 99}]}' > "$WORK/bad.json"
 [ "$status" -eq 2 ] && grep -qF "devices[0] (A): timeZone takes an index from 0 to 74" \
     "$WORK/err" || fail "a bad file gave status $status: $(cat "$WORK/err")"
 [ "$(logged in | wc -l)" -eq "$requests" ] || fail "a bad file sent requests"
+
+# Ctrl-C while the first of four slow devices is written: that entry finishes its write and its
+# read-back, no other starts, the results so far are printed and the status is 130; the simulator
+# saw the one write.
+stop_devsim
+for i in 1 2 3 4; do
+    printf '[device]\nname = SLOW-%d\nmac = 02:5a:00:03:00:0%d\nip = 198.51.100.8%d\n' "$i" "$i" "$i"
+    printf 'fault = delay:700@get_device_info\n'
+done > "$WORK/slow.conf"
+start_devsim --config "$WORK/slow.conf"
+printf '{"defaults": {"description": "Stopped"}, "devices": [%s]}' \
+    '{"name": "SLOW-1"}, {"name": "SLOW-2"}, {"name": "SLOW-3"}, {"name": "SLOW-4"}' \
+    > "$WORK/slow.json"
+writes=$(logged in | grep -c '^1100')
+"$cli" apply "$WORK/slow.json" --jobs 1 --json < /dev/null > "$WORK/out" 2> "$WORK/err" &
+applying=$!
+tries=0
+until [ "$(logged in | grep -c '^1100')" -gt "$writes" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -le 200 ] || fail "no write came: $(cat "$WORK/err")"
+    sleep 0.05
+done
+kill -INT "$applying"
+status=0
+wait "$applying" || status=$?
+[ "$status" -eq 130 ] && [ "$(statuses)" = "applied,not_started,not_started,not_started," ] ||
+    fail "an interrupted apply gave status $status: $(cat "$WORK/out") $(cat "$WORK/err")"
+[ "$(logged in | grep -c '^1100')" -eq $((writes + 1)) ] &&
+    logged in | grep '^1100' | tail -n 1 | grep -q '^110000006000025a00030001' ||
+    fail "the writes: $(logged in | grep '^1100')"
 echo "apply: ok"
