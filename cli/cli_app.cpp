@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "cli/adapters_command.h"
-#include "cli/apply_command.h"
+#include "cli/commands/adapters.h"
+#include "cli/commands/apply.h"
+#include "cli/commands/search.h"
+#include "cli/commands/set_device.h"
+#include "cli/commands/set_network.h"
+#include "cli/commands/show.h"
+#include "cli/commands/verify.h"
 #include "cli/exit_status.h"
-#include "cli/search_command.h"
-#include "cli/set_device_command.h"
-#include "cli/set_network_command.h"
-#include "cli/show_command.h"
-#include "cli/verify_command.h"
 #include "zerin_version.h"
 
 namespace zerin::cli {

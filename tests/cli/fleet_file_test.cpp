@@ -1,5 +1,5 @@
 // The fleet file: what it gives, and every refusal naming its entry and key.
-#include "cli/fleet_file.h"
+#include "cli/fleet/fleet_file.h"
 
 #include <gtest/gtest.h>
 

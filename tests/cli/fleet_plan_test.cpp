@@ -1,5 +1,5 @@
 // An entry's plan against what its device reports, and the settings its writes send.
-#include "cli/fleet_plan.h"
+#include "cli/fleet/fleet_plan.h"
 #include "tests/support/record_text.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Jobs on several threads: every item done once, a work that throws carried back to its item.
-#include "cli/job_pool.h"
+#include "cli/fleet/job_pool.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The settings that set-device and set-network send: the options over the device's values.
 #include <gtest/gtest.h>
 
-#include "cli/set_device_command.h"
-#include "cli/set_network_command.h"
+#include "cli/commands/set_device.h"
+#include "cli/commands/set_network.h"
 #include "tests/support/record_text.h"
 
 namespace zerin::cli {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/fleet_file.h"
+#include "cli/fleet/fleet_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string error;

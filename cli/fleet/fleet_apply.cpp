@@ -1,5 +1,5 @@
 // Applying one entry.
-#include "cli/fleet_apply.h"
+#include "cli/fleet/fleet_apply.h"
 
 #include <algorithm>
 #include <ctime>

@@ -1,5 +1,5 @@
 // The threads of a run of jobs.
-#include "cli/job_pool.h"
+#include "cli/fleet/job_pool.h"
 
 #include <algorithm>
 #include <atomic>

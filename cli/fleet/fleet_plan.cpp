@@ -1,5 +1,5 @@
 // Planning an entry's changes.
-#include "cli/fleet_plan.h"
+#include "cli/fleet/fleet_plan.h"
 
 #include <iterator>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/fleet_file.h"
+#include "cli/fleet/fleet_file.h"
 #include "cli/json_output.h"
 #include "protocol/device_record.h"
 #include "protocol/device_settings_update.h"

@@ -1,5 +1,5 @@
 // The set-device command.
-#include "cli/set_device_command.h"
+#include "cli/commands/set_device.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 // The adapters command.
-#include "cli/adapters_command.h"
+#include "cli/commands/adapters.h"
 
 #include "cli/exit_status.h"
 #include "cli/json_output.h"

@@ -1,5 +1,5 @@
 // What `zerin-cli show` prints of a device.
-#include "cli/show_command.h"
+#include "cli/commands/show.h"
 
 #include <gtest/gtest.h>
 

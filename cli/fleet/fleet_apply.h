@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "cli/device_finder.h"
-#include "cli/fleet_file.h"
-#include "cli/fleet_plan.h"
+#include "cli/fleet/fleet_file.h"
+#include "cli/fleet/fleet_plan.h"
 #include "protocol/socket_layer.h"
 
 namespace zerin::cli {

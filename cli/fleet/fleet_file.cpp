@@ -1,5 +1,5 @@
 // Reading the fleet file.
-#include "cli/fleet_file.h"
+#include "cli/fleet/fleet_file.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // The set-network command.
-#include "cli/set_network_command.h"
+#include "cli/commands/set_network.h"
 
 #include <algorithm>
 #include <iterator>

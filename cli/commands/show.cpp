@@ -1,5 +1,5 @@
 // Printing a device's details.
-#include "cli/show_command.h"
+#include "cli/commands/show.h"
 
 #include "cli/detail_replies.h"
 #include "cli/device_target.h"

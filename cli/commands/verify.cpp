@@ -1,5 +1,5 @@
 // The verify command.
-#include "cli/verify_command.h"
+#include "cli/commands/verify.h"
 
 #include "cli/device_target.h"
 #include "cli/exit_status.h"

@@ -1,5 +1,5 @@
 // The search command and its watch.
-#include "cli/search_command.h"
+#include "cli/commands/search.h"
 
 #include "cli/device_finder.h"
 #include "cli/device_listing.h"

@@ -1,6 +1,6 @@
 // The apply command: the file read and checked, one search, then every entry on its own socket,
 // up to --jobs at once, and the results in the file's order.
-#include "cli/apply_command.h"
+#include "cli/commands/apply.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,8 +10,8 @@
 #include "cli/device_finder.h"
 #include "cli/device_target.h"
 #include "cli/exit_status.h"
-#include "cli/fleet_apply.h"
-#include "cli/job_pool.h"
+#include "cli/fleet/fleet_apply.h"
+#include "cli/fleet/job_pool.h"
 #include "cli/json_output.h"
 #include "cli/password_sources.h"
 #include "cli/progress_line.h"
