@@ -259,6 +259,13 @@ TEST(DeviceResponder, SilentDeviceKeepsItsSettings) {
     EXPECT_EQ(devices[0].ip, "198.51.100.10");
 }
 
+TEST(DeviceResponder, ForgetFaultAcceptsTheWriteAndKeepsTheSettings) {
+    std::vector<DeviceState> devices = {Device("FIRST", kFirstMac)};
+    devices[0].faults = {ParsedFault("forget")};
+    EXPECT_EQ(ReadU16(&OnlyAnswer(devices, SetNetwork(kFirstMac, 0, {"10.0.0.5"}))[2]), 0);
+    EXPECT_EQ(devices[0].ip, "198.51.100.10");
+}
+
 TEST(DeviceResponder, ProductFaultChangesOnlyTheProductCodeField) {
     std::vector<DeviceState> devices = {Device("FIRST", kFirstMac)};
     devices[0].faults = {ParsedFault("product:0202")};

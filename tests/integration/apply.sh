@@ -50,6 +50,34 @@ apply_status 1 --user admin --password-file "$WORK/password"
 [ "$(statuses)" = "unchanged,unchanged,no_answer,not_found," ] || fail "again: $(cat "$WORK/out")"
 [ "$(writes_and_verifications)" -eq "$before" ] || fail "the second apply wrote"
 
+# The statuses apply.json never gives: an entry's own user and passwordFile, refused when the
+# password is wrong and applied when it is right; a device that takes a write and forgets it,
+# unconfirmed; two entries naming one device, refused before any write.
+printf 'guess\n' > "$WORK/wrong"
+# more PASSWORD_FILE: a file with the guarded device's entry and the forgetful device's.
+more() {
+    printf '{"devices": [{"name": "NETSTOR-000071", "description": "Own password", "user": "admin",
+        "passwordFile": "%s"}, {"name": "NETSTOR-000073", "description": "Forgotten"}]}' "$1" \
+        > "$WORK/more.json"
+}
+fleet=$file
+file="$WORK/more.json"
+more "$WORK/wrong"
+apply_status 1
+[ "$(statuses)" = "refused,unconfirmed," ] || fail "more: $(cat "$WORK/out")"
+more "$WORK/password"
+apply_status 1
+[ "$(statuses)" = "applied,unconfirmed," ] || fail "more again: $(cat "$WORK/out")"
+printf '{"devices": [{"name": "NETSTOR-000070", "description": "One"},
+    {"mac": "02:5a:00:00:00:70", "description": "Two"}]}' > "$WORK/twice.json"
+before=$(writes_and_verifications)
+file="$WORK/twice.json"
+apply_status 2
+grep -qF "devices[1] (02:5a:00:00:00:70) names the device of devices[0] (NETSTOR-000070)" \
+    "$WORK/err" && [ "$(writes_and_verifications)" -eq "$before" ] ||
+    fail "two entries for one device: $(cat "$WORK/err")"
+file=$fleet
+
 # Requests after the search cannot be sent, as the namespace's firewall drops them: each entry
 # that got that far says the network failed, and apply ends with status 4.
 nft add table ip zerin

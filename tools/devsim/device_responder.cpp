@@ -50,10 +50,14 @@ Reply AnswerVerify(DeviceState& device, const Datagram& request, const FaultPlan
     return BuildStatusReply(device, CMD_VERIFY, status);
 }
 
-Reply AnswerSetDeviceInfo(DeviceState& device, const Datagram& request, const FaultPlan&) {
+// A device that forgets answers all the same.
+Reply AnswerSetDeviceInfo(DeviceState& device, const Datagram& request, const FaultPlan& plan) {
     std::optional<DeviceSettings> settings = ReadDeviceSettings(request);
     if (!settings) {
         return std::nullopt;
+    }
+    if (plan.forget) {
+        return BuildStatusReply(device, CMD_SET_DEVICE_INFO, 0);
     }
     device.passwordFlag = settings->passwordFlag;
     device.description = settings->description;
@@ -63,13 +67,13 @@ Reply AnswerSetDeviceInfo(DeviceState& device, const Datagram& request, const Fa
     return BuildStatusReply(device, CMD_SET_DEVICE_INFO, 0);
 }
 
-// A refused request leaves the settings as they were.
+// A refused or forgotten request leaves the settings as they were.
 Reply AnswerSetNetworkInfo(DeviceState& device, const Datagram& request, const FaultPlan& plan) {
     std::optional<NetworkSettings> settings = ReadNetworkSettings(request);
     if (!settings) {
         return std::nullopt;
     }
-    if (!plan.refusalStatus) {
+    if (!plan.refusalStatus && !plan.forget) {
         device.ipStatus = settings->ipStatus;
         device.ip = settings->ip;
         device.mask = settings->mask;

@@ -38,6 +38,7 @@ bool ReadArgument(Fault& fault, const std::optional<std::string>& argument) {
         case FaultKind::kSilent:
         case FaultKind::kTwice:
         case FaultKind::kBroadcast:
+        case FaultKind::kForget:
             return !argument;
         case FaultKind::kProduct:
             fault.product = argument.value_or("");
@@ -64,7 +65,7 @@ std::optional<FaultKind> ParseKind(const std::string& text) {
         {"silent", FaultKind::kSilent},       {"delay", FaultKind::kDelay},
         {"stray", FaultKind::kStray},         {"twice", FaultKind::kTwice},
         {"product", FaultKind::kProduct},     {"refuse", FaultKind::kRefuse},
-        {"broadcast", FaultKind::kBroadcast},
+        {"broadcast", FaultKind::kBroadcast}, {"forget", FaultKind::kForget},
     };
     for (const auto& [name, kind] : kinds) {
         if (text == name) {
@@ -96,6 +97,9 @@ void AddToPlan(FaultPlan& plan, const Fault& fault) {
             break;
         case FaultKind::kBroadcast:
             plan.broadcast = true;
+            break;
+        case FaultKind::kForget:
+            plan.forget = true;
             break;
     }
 }

@@ -17,6 +17,7 @@ enum class FaultKind {
     kProduct,    // `product` in place of the product code of search and device info replies
     kRefuse,     // status `value` in verify and set network info replies; settings not applied
     kBroadcast,  // the answer sent to 255.255.255.255 at the request's source port
+    kForget,     // a settings write answered as taken, and nothing stored
 };
 
 struct Fault {
@@ -38,6 +39,7 @@ struct FaultPlan {
     std::optional<std::string> productCode;
     std::optional<uint16_t> refusalStatus;
     bool broadcast = false;
+    bool forget = false;
 };
 
 // Parses "KIND[:ARG][@COMMAND]"; on failure returns nothing and sets error.
