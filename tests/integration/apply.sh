@@ -1,7 +1,8 @@
 #!/bin/sh
 # zerin-cli apply against the simulated devices of apply.conf with apply.json: a dry run sends no
 # write and no verification; an apply writes every answering device, the guarded one after its
-# verification, and reports the silent and the absent one; a second apply sends no write.
+# verification, and reports the silent and the absent one; a second apply sends no write. Then the
+# other statuses, a network that fails after the search, a bad file, and Ctrl-C during a run.
 . "$(dirname "$0")/lib.sh"
 
 cli="$NATIVE_BIN/zerin-cli"
