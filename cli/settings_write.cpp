@@ -1,8 +1,6 @@
 // The settings write of set-device and set-network.
 #include "cli/settings_write.h"
 
-#include "cli/administrator_guard.h"
-#include "cli/detail_replies.h"
 #include "cli/exit_status.h"
 #include "protocol/device_texts.h"
 
@@ -23,58 +21,80 @@ int SettingsWriteCommand::Run(CommandContext& context) {
         return Finish(context, lookup.status);
     }
     DeviceRecord& record = *lookup.found.record;
-    const ExchangeOptions options = ExchangeOptionsOf(target_, lookup.found.adapter);
-    const int ready = ReadyToWrite(context, record, options, given.password);
-    if (ready != kExitDone) {
-        return Finish(context, ready);
-    }
-    const SettingsUpdateResult result = Write(context, record, options);
-    if (result.code != 0) {
-        return Finish(context, kExitNetworkFailed);
-    }
-    return Finish(context, Report(context, record, result));
+    const WriteReport report = WriteSettings(context.sockets, context.reporter, record,
+                                             ExchangeOptionsOf(target_, lookup.found.adapter),
+                                             Steps(context, given.password));
+    return Finish(context, Conclude(context, record, report));
 }
 
-int SettingsWriteCommand::ReadyToWrite(CommandContext& context, DeviceRecord& record,
-                                       const ExchangeOptions& options,
-                                       const std::optional<std::string>& password) {
-    const DeviceDetails details =
-        QueryDeviceDetails(context.sockets, context.reporter, record, options);
-    if (!details.opened) {
-        return kExitNetworkFailed;
+WriteSteps SettingsWriteCommand::Steps(CommandContext& context,
+                                       const std::optional<std::string>& given) {
+    return {NeededReply(),
+            [this](const DeviceRecord& record, std::string& error) { return Plan(record, error); },
+            [this, &context, given](const DeviceRecord& record) {
+                return CredentialsFor(context, record, given);
+            },
+            nullptr};
+}
+
+std::optional<Credentials> SettingsWriteCommand::CredentialsFor(
+    CommandContext& context, const DeviceRecord& record,
+    const std::optional<std::string>& given) const {
+    const std::string device = record.name;
+    if (!credentials_.user) {
+        Say(context, device + " asks for its administrator's name and password: give --user NAME " +
+                         "and " + kPasswordSourcesHelp + ", nothing written");
+        return std::nullopt;
     }
-    if (const auto missing = MissingReply(details, NeededReply())) {
-        Say(context,
-            "no answer to the " + DetailRequestName(*missing) + " request, nothing written");
-        return kExitNoAnswer;
+    const auto password = PasswordOrPrompt(context, credentials_, given, device);
+    if (!password) {
+        return std::nullopt;
     }
-    const int guard = PassAdministratorGuard(context, record, credentials_, password, options);
-    if (guard != kExitDone) {
-        return guard;
+    return Credentials{*credentials_.user, *password};
+}
+
+int SettingsWriteCommand::Conclude(CommandContext& context, const DeviceRecord& record,
+                                   const WriteReport& report) {
+    const std::string nothingWritten = WriteOutcomeText(report, record) + ", nothing written";
+    switch (report.outcome) {
+        case WriteOutcome::kAccepted:
+        case WriteOutcome::kRefused:
+        case WriteOutcome::kNoAnswer:
+            return Report(context, record, report);
+        case WriteOutcome::kNetworkFailed:
+            return kExitNetworkFailed;
+        case WriteOutcome::kCredentialsMissing:
+            return kExitBadInput;
+        case WriteOutcome::kUnplannable:
+            Say(context, nothingWritten);
+            return kExitBadInput;
+        case WriteOutcome::kNotAccepted:
+            Say(context, nothingWritten);
+            return kExitNotAccepted;
+        case WriteOutcome::kNoDetails:
+        case WriteOutcome::kNoVerificationAnswer:
+            Say(context, nothingWritten);
+            return kExitNoAnswer;
+        default:
+            return kExitDone;
     }
-    std::string error;
-    if (!Build(record, error)) {
-        Say(context, error + ", nothing written");
-        return kExitBadInput;
-    }
-    return kExitDone;
 }
 
 int SettingsWriteCommand::Report(CommandContext& context, const DeviceRecord& record,
-                                 const SettingsUpdateResult& result) {
-    const WriteResult written = ResultOfWrite(result.reply, WriteCommand());
+                                 const WriteReport& report) {
+    const WriteResult written = ResultOfWrite(report.lastReply, report.lastCommand);
     if (target_.json) {
         const Json status =
-            written == WriteResult::kNoAnswer ? Json(nullptr) : Json(result.reply->status);
+            written == WriteResult::kNoAnswer ? Json(nullptr) : Json(report.lastReply->status);
         PrintJson({{"device", FormatMacAddress(record.macAddress)},
-                   {"sent", SentFields()},
+                   {"sent", SentFields(report.planned)},
                    {"result", WriteResultName(written)},
                    {"status", status}},
                   context.out);
     } else {
         context.out << WriteResultName(written);
         if (written == WriteResult::kRefused) {
-            context.out << " (status " << result.reply->status << ')';
+            context.out << " (status " << report.lastReply->status << ')';
         }
         context.out << '\n';
     }

@@ -1,6 +1,5 @@
-// The course shared by set-device and set-network: the device is found, its detail queries run
-// (the reply the write builds on must come, or nothing is written), its guard is passed, then its
-// settings are built from the options over what it reports, sent, and how it took them is said.
+// What set-device and set-network share: the device is found and written by the one course of a
+// settings write, and how it took the settings is said.
 #pragma once
 
 #include <optional>
@@ -8,11 +7,10 @@
 
 #include "cli/command.h"
 #include "cli/device_target.h"
+#include "cli/device_write.h"
 #include "cli/json_output.h"
 #include "cli/password_sources.h"
-#include "protocol/device_details.h"
 #include "protocol/device_record.h"
-#include "protocol/settings_update_result.h"
 
 namespace zerin::cli {
 
@@ -26,22 +24,19 @@ class SettingsWriteCommand : public Command {
 
     // The last detail query whose reply the settings are built on.
     virtual uint16_t NeededReply() const = 0;
-    // Builds the settings from the options over the record; false, with the reason, when the
-    // record lacks a value that no option gives.
-    virtual bool Build(const DeviceRecord& record, std::string& error) = 0;
+    // The write from the options over the record; nothing, with the reason, when the record
+    // lacks a value that no option gives.
+    virtual std::optional<PlannedWrites> Plan(const DeviceRecord& record, std::string& error) = 0;
     // The fields written, by the record's names.
-    virtual Json SentFields() const = 0;
-    virtual SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record,
-                                       const ExchangeOptions& options) = 0;
-    virtual uint16_t WriteCommand() const = 0;
+    virtual Json SentFields(const PlannedWrites& planned) const = 0;
 
   private:
-    // Runs the detail queries, passes the guard and builds the settings: kExitDone when the
-    // settings may be sent, else the status of the reason, said.
-    int ReadyToWrite(CommandContext& context, DeviceRecord& record, const ExchangeOptions& options,
-                     const std::optional<std::string>& password);
-    int Report(CommandContext& context, const DeviceRecord& record,
-               const SettingsUpdateResult& result);
+    WriteSteps Steps(CommandContext& context, const std::optional<std::string>& given);
+    std::optional<Credentials> CredentialsFor(CommandContext& context, const DeviceRecord& record,
+                                              const std::optional<std::string>& given) const;
+    // The exit status of the course, its reason said.
+    int Conclude(CommandContext& context, const DeviceRecord& record, const WriteReport& report);
+    int Report(CommandContext& context, const DeviceRecord& record, const WriteReport& report);
 
     DeviceTarget target_;
     CredentialOptions credentials_;

@@ -47,24 +47,21 @@ class SetDeviceCommand : public SettingsWriteCommand {
 
   protected:
     uint16_t NeededReply() const override { return CMD_GET_DEVICE_INFO; }
-    uint16_t WriteCommand() const override { return CMD_SET_DEVICE_INFO; }
 
-    bool Build(const DeviceRecord& record, std::string& error) override {
-        settings_ = DeviceSettingsFrom(record, options_, error);
-        return settings_.has_value();
+    std::optional<PlannedWrites> Plan(const DeviceRecord& record, std::string& error) override {
+        auto settings = DeviceSettingsFrom(record, options_, error);
+        if (!settings) {
+            return std::nullopt;
+        }
+        return PlannedWrites{settings, std::nullopt};
     }
 
-    Json SentFields() const override { return DeviceSettingsJson(*settings_); }
-
-    SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record,
-                               const ExchangeOptions& options) override {
-        return SetDeviceInfo(context.sockets, context.reporter, record.macAddress, record.name,
-                             *settings_, options);
+    Json SentFields(const PlannedWrites& planned) const override {
+        return DeviceSettingsJson(*planned.device);
     }
 
   private:
     DeviceSettingsOptions options_;
-    std::optional<DeviceSettings> settings_;
 };
 
 }  // namespace

@@ -47,24 +47,17 @@ class SetNetworkCommand : public SettingsWriteCommand {
 
   protected:
     uint16_t NeededReply() const override { return CMD_GET_NETWORK_INFO; }
-    uint16_t WriteCommand() const override { return CMD_SET_NETWORK_INFO; }
 
-    bool Build(const DeviceRecord& record, std::string&) override {
-        settings_ = NetworkSettingsFrom(record, options_);
-        return true;
+    std::optional<PlannedWrites> Plan(const DeviceRecord& record, std::string&) override {
+        return PlannedWrites{std::nullopt, NetworkSettingsFrom(record, options_)};
     }
 
-    Json SentFields() const override { return NetworkSettingsJson(settings_); }
-
-    SettingsUpdateResult Write(CommandContext& context, const DeviceRecord& record,
-                               const ExchangeOptions& options) override {
-        return SetNetworkInfo(context.sockets, context.reporter, record.macAddress, settings_,
-                              options);
+    Json SentFields(const PlannedWrites& planned) const override {
+        return NetworkSettingsJson(*planned.network);
     }
 
   private:
     NetworkSettingsOptions options_;
-    NetworkSettings settings_;
 };
 
 }  // namespace

@@ -8,12 +8,9 @@
 
 #include "cli/checked_socket_layer.h"
 #include "cli/detail_replies.h"
-#include "cli/exit_status.h"
-#include "protocol/administrator_verification.h"
+#include "cli/device_write.h"
 #include "protocol/device_details.h"
-#include "protocol/device_settings_update.h"
 #include "protocol/device_texts.h"
-#include "protocol/network_settings_update.h"
 
 namespace zerin::cli {
 
@@ -53,8 +50,13 @@ class EntryRun {
     }
 
     EntryResult Run() {
-        if (Query()) {
-            Apply();
+        const WriteReport report = WriteSettings(sockets_, reporter_, record_, options_, Steps());
+        Conclude(report);
+        if (report.outcome == WriteOutcome::kAccepted) {
+            if (report.stoppedBetweenWrites) {
+                Add("stopped before the network settings");
+            }
+            ReadBack();
         }
         if (const auto& failure = sockets_.Failure()) {
             result_.networkFailed = true;
@@ -72,99 +74,57 @@ class EntryRun {
                            [](const auto& a) { return a.has_value(); });
     }
 
-    // The detail queries; false, with the status said, when a reply the plan needs is missing.
-    bool Query() {
-        const DeviceDetails details = QueryDeviceDetails(sockets_, reporter_, record_, options_);
-        const auto missing =
-            MissingReply(details, NeedsNetwork() ? CMD_GET_NETWORK_INFO : CMD_GET_DEVICE_INFO);
-        if (!details.opened || missing) {
-            End(EntryStatus::kNoAnswer,
-                missing ? "no answer to the " + DetailRequestName(*missing) + " request" : "");
-            return false;
-        }
-        return true;
+    WriteSteps Steps() {
+        return {
+            NeedsNetwork() ? CMD_GET_NETWORK_INFO : CMD_GET_DEVICE_INFO,
+            [this](const DeviceRecord& record, std::string& error) { return Plan(record, error); },
+            [this](const DeviceRecord&) { return Given(); }, run_.stopRequested};
     }
 
-    void Apply() {
-        const FleetPlan plan = PlanChanges(entry_.settings, record_);
+    // The writes of the plan; none when nothing changes or in a dry run.
+    std::optional<PlannedWrites> Plan(const DeviceRecord& record, std::string& error) {
+        FleetPlan plan = PlanChanges(entry_.settings, record, LocalTimeNow());
         result_.changes = plan.changes;
-        if (!plan.error.empty()) {
-            return End(EntryStatus::kRefused, plan.error);
+        error = plan.error;
+        if (!error.empty()) {
+            return std::nullopt;
         }
-        if (plan.changes.empty() || run_.dryRun) {
-            return End(plan.changes.empty() ? EntryStatus::kUnchanged : EntryStatus::kWouldChange,
-                       "");
-        }
-        if (Stopped()) {
-            return End(EntryStatus::kNotStarted, "stopped before its writes");
-        }
-        if (PassGuard() && Write(plan)) {
-            ReadBack();
-        }
+        return plan.changes.empty() || run_.dryRun ? PlannedWrites{} : plan.writes;
     }
 
-    bool Stopped() const { return run_.stopRequested && run_.stopRequested(); }
-
-    bool PassGuard() {
-        if (record_.passwordFlag == 0) {
-            return true;
-        }
+    // The entry's own name and password, else the run's.
+    std::optional<Credentials> Given() const {
         const auto user = entry_.user ? entry_.user : run_.user;
         const auto password = password_ ? password_ : run_.password;
         if (!user || !password) {
-            End(EntryStatus::kRefused,
-                "the device asks for its administrator's name and password: give "
-                "--user and a password, or the entry's user and passwordFile");
-            return false;
+            return std::nullopt;
         }
-        const VerificationResult verification = VerifyAdministrator(
-            sockets_, reporter_, record_.macAddress, *user, *password, options_);
-        const ExitStatus status = StatusOfVerification(verification);
-        if (status == kExitNotAccepted) {
-            End(EntryStatus::kRefused, "the administrator name or password was not accepted");
-        } else if (status != kExitDone) {
-            End(EntryStatus::kNoAnswer, "no answer to the verification request");
-        }
-        return status == kExitDone;
+        return Credentials{*user, *password};
     }
 
-    // A stop between the two writes leaves the network settings unwritten, said; the read-back
-    // then finds the entry unconfirmed.
-    bool Write(const FleetPlan& plan) {
-        if (plan.deviceWrite && !WriteDevice()) {
-            return false;
+    void Conclude(const WriteReport& report) {
+        const std::string text = WriteOutcomeText(report, record_);
+        switch (report.outcome) {
+            case WriteOutcome::kAccepted:
+                return;
+            case WriteOutcome::kNothingToWrite:
+                return End(
+                    result_.changes.empty() ? EntryStatus::kUnchanged : EntryStatus::kWouldChange,
+                    "");
+            case WriteOutcome::kStopped:
+                return End(EntryStatus::kNotStarted, text);
+            case WriteOutcome::kCredentialsMissing:
+                return End(EntryStatus::kRefused,
+                           text +
+                               ": give --user and a password, or the entry's user and "
+                               "passwordFile");
+            case WriteOutcome::kUnplannable:
+            case WriteOutcome::kNotAccepted:
+            case WriteOutcome::kRefused:
+                return End(EntryStatus::kRefused, text);
+            default:
+                return End(EntryStatus::kNoAnswer, text);
         }
-        if (plan.deviceWrite && plan.networkWrite && Stopped()) {
-            Add("stopped before the network settings");
-            return true;
-        }
-        return !plan.networkWrite || WriteNetwork();
-    }
-
-    // The plan has made sure that the device settings can be built.
-    bool WriteDevice() {
-        std::string error;
-        const auto settings = DeviceSettingsFor(entry_.settings, record_, LocalTimeNow(), error);
-        return Written(SetDeviceInfo(sockets_, reporter_, record_.macAddress, record_.name,
-                                     *settings, options_),
-                       CMD_SET_DEVICE_INFO, "device settings");
-    }
-
-    bool WriteNetwork() {
-        return Written(
-            SetNetworkInfo(sockets_, reporter_, record_.macAddress,
-                           NetworkSettingsOver(record_, entry_.settings.network), options_),
-            CMD_SET_NETWORK_INFO, "network settings");
-    }
-
-    bool Written(const SettingsUpdateResult& result, uint16_t command, const std::string& what) {
-        const WriteResult written = ResultOfWrite(result.reply, command);
-        if (written == WriteResult::kRefused) {
-            End(EntryStatus::kRefused, "the device refused the " + what);
-        } else if (written == WriteResult::kNoAnswer) {
-            End(EntryStatus::kNoAnswer, "no answer to the " + what);
-        }
-        return written == WriteResult::kAccepted;
     }
 
     // Applied when the device now reports every value of the file, the clock aside.
@@ -176,7 +136,7 @@ class EntryRun {
         if (!details.opened || MissingReply(details, CMD_GET_NETWORK_INFO)) {
             return End(EntryStatus::kUnconfirmed, "no answer to the read-back");
         }
-        const FleetPlan left = PlanChanges(compared, readBack);
+        const FleetPlan left = PlanChanges(compared, readBack, std::tm{});
         End(left.changes.empty() ? EntryStatus::kApplied : EntryStatus::kUnconfirmed,
             left.changes.empty() ? "" : "the device reports other values after the write");
     }

@@ -25,48 +25,55 @@ std::string DeviceClock(const DeviceRecord& record) {
            time.substr(0, 2) + ':' + time.substr(2, 2) + ':' + time.substr(4, 2);
 }
 
-void Compare(FleetPlan& plan, const std::string& field, const Json& from, const Json& to,
-             bool& write) {
+// True when the values differ, the change kept.
+bool Compare(FleetPlan& plan, const std::string& field, const Json& from, const Json& to) {
     if (from != to) {
         plan.changes.push_back({field, from, to});
-        write = true;
+        return true;
     }
+    return false;
 }
 
-void PlanDevice(const FleetSettings& settings, const DeviceRecord& record, FleetPlan& plan) {
+// Whether the device settings change.
+bool PlanDevice(const FleetSettings& settings, const DeviceRecord& record, FleetPlan& plan) {
+    bool write = false;
     if (settings.description) {
-        Compare(plan, "description",
-                std::string(record.description).substr(0, kDescriptionMaxLength),
-                *settings.description, plan.deviceWrite);
+        write |= Compare(plan, "description",
+                         std::string(record.description).substr(0, kDescriptionMaxLength),
+                         *settings.description);
     }
     if (settings.timeZone) {
-        Compare(plan, "timeZone", TimeZoneJson(record.timeZoneIndex),
-                TimeZoneJson(*settings.timeZone), plan.deviceWrite);
+        write |= Compare(plan, "timeZone", TimeZoneJson(record.timeZoneIndex),
+                         TimeZoneJson(*settings.timeZone));
     }
     if (settings.clock) {
         plan.changes.push_back({"clock", DeviceClock(record), *settings.clock});
-        plan.deviceWrite = true;
+        write = true;
     }
     if (settings.askPassword) {
-        Compare(plan, "askPassword", record.passwordFlag != 0, *settings.askPassword,
-                plan.deviceWrite);
+        write |= Compare(plan, "askPassword", record.passwordFlag != 0, *settings.askPassword);
     }
+    return write;
 }
 
 void PlanNetwork(const NetworkSettingsChange& network, const DeviceRecord& record,
                  FleetPlan& plan) {
+    bool write = false;
     if (network.mode) {
-        Compare(plan, "network.mode", ReportedMode(record), *network.mode, plan.networkWrite);
+        write |= Compare(plan, "network.mode", ReportedMode(record), *network.mode);
     }
     for (size_t i = 0; i < std::size(network.addresses); ++i) {
         if (network.addresses[i]) {
-            Compare(plan, std::string("network.") + kFleetAddressKeys[i],
-                    ReportedAddress(record, i), *network.addresses[i], plan.networkWrite);
+            write |= Compare(plan, std::string("network.") + kFleetAddressKeys[i],
+                             ReportedAddress(record, i), *network.addresses[i]);
         }
     }
-    const NetworkSettings written = NetworkSettingsOver(record, network);
-    if (plan.networkWrite && written.protocolIndex == 0 &&
-        (!ParseIpv4(written.ipAddress) || !ParseIpv4(written.subnetMask))) {
+    if (!write) {
+        return;
+    }
+    plan.writes.network = NetworkSettingsOver(record, network);
+    if (plan.writes.network->protocolIndex == 0 && (!ParseIpv4(plan.writes.network->ipAddress) ||
+                                                    !ParseIpv4(plan.writes.network->subnetMask))) {
         plan.error = "a static setup needs an IP address and a mask";
     }
 }
@@ -84,12 +91,13 @@ void SetClock(DeviceSettingsChange& change, const std::string& clock, const std:
 
 }  // namespace
 
-FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record) {
+FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record,
+                      const std::tm& now) {
     FleetPlan plan;
-    PlanDevice(settings, record, plan);
+    const bool deviceWrite = PlanDevice(settings, record, plan);
     PlanNetwork(settings.network, record, plan);
-    if (plan.deviceWrite) {
-        DeviceSettingsFor(settings, record, std::tm{}, plan.error);
+    if (deviceWrite) {
+        plan.writes.device = DeviceSettingsFor(settings, record, now, plan.error);
     }
     return plan;
 }

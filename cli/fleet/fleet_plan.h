@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/device_write.h"
 #include "cli/fleet/fleet_file.h"
 #include "cli/json_output.h"
 #include "protocol/device_record.h"
@@ -22,14 +23,17 @@ struct Change {
 
 struct FleetPlan {
     std::vector<Change> changes;
-    bool deviceWrite = false;   // description, time zone, clock or askPassword
-    bool networkWrite = false;  // network
+    // The device settings when the description, time zone, clock or askPassword changes; the
+    // network settings when the network does. What goes out is what was planned.
+    PlannedWrites writes;
     // What keeps the writes from going out: a static setup without an IP address or a mask, or
     // a value the device reports that cannot be sent back and the entry does not give.
     std::string error;
 };
 
-FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record);
+// The plan over what the device reports, "now" as the given local time.
+FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record,
+                      const std::tm& now);
 
 // What the device write sends: the file's values over the device's, "now" as the given local
 // time; nothing, with the reason in error, as a plan's error says.

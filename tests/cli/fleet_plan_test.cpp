@@ -37,20 +37,20 @@ TEST(FleetPlanTest, OnlyValuesThatDifferAreChangesAndTheClockAlwaysIs) {
     same.askPassword = true;
     same.network.mode = "dhcp";
     same.network.addresses[0] = "198.51.100.10";
-    FleetPlan plan = PlanChanges(same, Reported());
+    FleetPlan plan = PlanChanges(same, Reported(), std::tm{});
     EXPECT_EQ(Changes(plan), "");
-    EXPECT_FALSE(plan.deviceWrite || plan.networkWrite);
+    EXPECT_FALSE(plan.writes.device || plan.writes.network);
 
     FleetSettings other = same;
     other.timeZone = -1;
     other.clock = "now";
     other.network.mode = "static";
     other.network.addresses[2] = "198.51.100.1";
-    plan = PlanChanges(other, Reported());
+    plan = PlanChanges(other, Reported(), std::tm{});
     EXPECT_EQ(Changes(plan),
               "timeZone 56->null;clock \"2024-01-15 09:30:05\"->\"now\";"
               "network.mode \"dhcp\"->\"static\";network.gateway \"\"->\"198.51.100.1\";");
-    EXPECT_TRUE(plan.deviceWrite && plan.networkWrite);
+    EXPECT_TRUE(plan.writes.device && plan.writes.network);
     EXPECT_EQ(plan.error, "");
 }
 
@@ -59,17 +59,18 @@ TEST(FleetPlanTest, WritesThatCannotGoOutAreThePlansError) {
     Put(record.subnetMask, "");
     FleetSettings settings;
     settings.network.mode = "static";
-    EXPECT_EQ(PlanChanges(settings, record).error, "a static setup needs an IP address and a mask");
+    EXPECT_EQ(PlanChanges(settings, record, std::tm{}).error,
+              "a static setup needs an IP address and a mask");
     settings.network.addresses[1] = "255.255.0.0";
-    EXPECT_EQ(PlanChanges(settings, record).error, "");
+    EXPECT_EQ(PlanChanges(settings, record, std::tm{}).error, "");
 
     // The device's own date goes back with a new description, unless it does not read.
     Put(record.deviceDate, "20210230");
     settings.description = "Lab";
-    EXPECT_EQ(PlanChanges(settings, record).error,
+    EXPECT_EQ(PlanChanges(settings, record, std::tm{}).error,
               "the device reports no valid date: give the entry a clock");
     settings.clock = "2021-03-01 10:00:00";
-    EXPECT_EQ(PlanChanges(settings, record).error, "");
+    EXPECT_EQ(PlanChanges(settings, record, std::tm{}).error, "");
 }
 
 TEST(FleetPlanTest, WritesSendTheFilesValuesOverTheDevicesAndNowAsLocalTime) {
@@ -83,9 +84,8 @@ TEST(FleetPlanTest, WritesSendTheFilesValuesOverTheDevicesAndNowAsLocalTime) {
     now.tm_hour = 8;
     now.tm_min = 7;
     now.tm_sec = 6;
-    std::string error;
-    const auto device = DeviceSettingsFor(settings, Reported(), now, error);
-    ASSERT_TRUE(device) << error;
+    const auto device = PlanChanges(settings, Reported(), now).writes.device;
+    ASSERT_TRUE(device);
     EXPECT_EQ(device->description, "Lab");
     EXPECT_EQ(device->verificationFlag, 1);
     EXPECT_EQ(device->timeZoneIndex, 56);
@@ -93,6 +93,7 @@ TEST(FleetPlanTest, WritesSendTheFilesValuesOverTheDevicesAndNowAsLocalTime) {
     EXPECT_EQ(device->hour * 10000 + device->minute * 100 + device->second, 80706);
 
     settings.clock.reset();
+    std::string error;
     const auto kept = DeviceSettingsFor(settings, Reported(), now, error);
     ASSERT_TRUE(kept) << error;
     EXPECT_EQ(kept->year * 10000 + kept->month * 100 + kept->day, 20240115);

@@ -1,0 +1,79 @@
+// One entry against its device over the scripted sockets: the course ends where the device or its
+// report says, and nothing is written past that point.
+#include "cli/fleet/fleet_apply.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "protocol/device_search.h"
+#include "tests/support/device_replies.h"
+#include "tests/support/packet_builder.h"
+
+namespace zerin::cli {
+namespace {
+
+struct Case {
+    const char* what;
+    testing::DeviceState device;
+    uint16_t lostReply;  // the command whose replies never come, 0 for none
+    EntryStatus status;
+    const char* error;
+    size_t writes;  // set device info requests sent
+};
+
+testing::DeviceState Guarded(uint16_t verifyStatus) {
+    testing::DeviceState device;
+    device.passwordFlag = 1;
+    device.verifyStatus = verifyStatus;
+    return device;
+}
+
+testing::DeviceState WithDate(const char* date) {
+    testing::DeviceState device;
+    device.date = date;
+    return device;
+}
+
+TEST(FleetApplyTest, AnEntryEndsWhereItsDeviceOrItsReportSays) {
+    const Case cases[] = {
+        {"refused verification", Guarded(1), 0, EntryStatus::kRefused,
+         "NETSTOR-000010 did not accept the administrator name or password; Verify failed!", 0},
+        {"lost write reply", testing::DeviceState(), CMD_SET_DEVICE_INFO, EntryStatus::kNoAnswer,
+         "no answer to the device settings", 1},
+        {"read back otherwise", testing::DeviceState(), 0, EntryStatus::kUnconfirmed,
+         "the device reports other values after the write", 1},
+        {"invalid date", WithDate("20210230"), 0, EntryStatus::kRefused,
+         "the device reports no valid date: give the entry a clock", 0},
+    };
+    for (const Case& c : cases) {
+        testing::ScriptedSocketLayer sockets;
+        testing::ScriptedDevices devices(sockets, {c.device});
+        const auto answer = sockets.onSend;
+        sockets.onSend = [&](const testing::Bytes& request) {
+            if (ReadU16(request.data()) != c.lostReply) {
+                answer(request);
+            }
+        };
+        const testing::Bytes reply = testing::SearchReply(c.device);
+        FoundDevice found{ParseSearchReply(reply.data(), reply.size()),
+                          {"eth0", 0xc6336401, 24, 2}};
+        FleetEntry entry{"devices[0]", std::nullopt, "NETSTOR-000010", {}, "admin", std::nullopt};
+        entry.settings.description = "New shelf";
+        ApplyRun run;
+        run.timeoutMs = 300;
+        run.password = "secret";
+        const EntryResult result = ApplyEntry(entry, &found, std::nullopt, run, sockets);
+        EXPECT_EQ(EntryStatusName(result.status), std::string(EntryStatusName(c.status))) << c.what;
+        EXPECT_EQ(result.error, c.error) << c.what;
+        EXPECT_EQ(std::count_if(sockets.sent.begin(), sockets.sent.end(),
+                                [](const testing::Bytes& request) {
+                                    return ReadU16(request.data()) == CMD_SET_DEVICE_INFO;
+                                }),
+                  static_cast<long>(c.writes))
+            << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace zerin::cli
