@@ -7,6 +7,12 @@
 
 namespace zerin::cli {
 
+const AddressName kAddressNames[5] = {{"ip", "the IP address"},
+                                      {"mask", "the subnet mask"},
+                                      {"gateway", "the default gateway"},
+                                      {"dns1", "the first DNS server"},
+                                      {"dns2", "the second DNS server"}};
+
 std::optional<DeviceSettings> DeviceSettingsOver(const DeviceRecord& record,
                                                  const DeviceSettingsChange& change,
                                                  UnsendableValue& unsendable) {
@@ -40,11 +46,9 @@ NetworkSettings NetworkSettingsOver(const DeviceRecord& record,
                                     const NetworkSettingsChange& change) {
     NetworkSettings settings;
     settings.protocolIndex = change.mode.value_or(ReportedMode(record)) == "dhcp" ? 1 : 0;
-    std::string* const addresses[] = {&settings.ipAddress, &settings.subnetMask,
-                                      &settings.defaultGateway, &settings.primaryDns,
-                                      &settings.secondaryDns};
-    for (size_t i = 0; i < std::size(addresses); ++i) {
-        *addresses[i] = change.addresses[i].value_or(ReportedAddress(record, i));
+    for (size_t i = 0; i < std::size(kAddressFields); ++i) {
+        settings.*kAddressFields[i].settings =
+            change.addresses[i].value_or(ReportedAddress(record, i));
     }
     return settings;
 }
@@ -54,9 +58,7 @@ std::string ReportedMode(const DeviceRecord& record) {
 }
 
 std::string ReportedAddress(const DeviceRecord& record, size_t index) {
-    const char* const reported[] = {record.ipAddress, record.subnetMask, record.defaultGateway,
-                                    record.primaryDns, record.secondaryDns};
-    return reported[index];
+    return record.*kAddressFields[index].record;
 }
 
 }  // namespace zerin::cli

@@ -22,10 +22,19 @@ struct DeviceSettingsChange {
     std::optional<TimeOfDay> time;
 };
 
+// The addresses as the tool names them, in the order of kAddressFields: the fleet file's key,
+// which with two dashes before it is set-network's option, and the option's help.
+struct AddressName {
+    const char* key;
+    const char* help;
+};
+
+extern const AddressName kAddressNames[5];
+
 // The network settings given; what is left out keeps the device's value.
 struct NetworkSettingsChange {
     std::optional<std::string> mode;          // "static" or "dhcp"
-    std::optional<std::string> addresses[5];  // ip, mask, gateway, dns1, dns2
+    std::optional<std::string> addresses[5];  // in the order of kAddressFields
 };
 
 // A value the device reports that cannot be sent back: a description that breaks the rule, a
@@ -44,7 +53,7 @@ std::string ReportedMode(const DeviceRecord& record);
 NetworkSettings NetworkSettingsOver(const DeviceRecord& record,
                                     const NetworkSettingsChange& change);
 
-// The device's address of the given index, in the order of NetworkSettingsChange::addresses.
+// The device's address of the given index, in the order of kAddressFields.
 std::string ReportedAddress(const DeviceRecord& record, size_t index);
 
 }  // namespace zerin::cli

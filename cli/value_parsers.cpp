@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace zerin::cli {
@@ -87,6 +88,26 @@ std::optional<TimeOfDay> ParseTime(std::string_view text) {
         return std::nullopt;
     }
     return TimeOfDay{(*numbers)[0], (*numbers)[1], (*numbers)[2]};
+}
+
+std::optional<Clock> ParseClock(std::string_view text) {
+    if (text.size() != 19 || text[10] != ' ') {
+        return std::nullopt;
+    }
+    const auto date = ParseDate(text.substr(0, 10));
+    const auto time = ParseTime(text.substr(11));
+    if (!date || !time) {
+        return std::nullopt;
+    }
+    return Clock{*date, *time};
+}
+
+std::string FormatClock(const Clock& clock) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", clock.date.year,
+                  clock.date.month, clock.date.day, clock.time.hour, clock.time.minute,
+                  clock.time.second);
+    return text;
 }
 
 int Milliseconds(double seconds) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zerin::cli {
@@ -23,6 +24,15 @@ std::optional<Date> ParseDate(std::string_view text);
 
 // HH:MM:SS, or HHMMSS as devices report it.
 std::optional<TimeOfDay> ParseTime(std::string_view text);
+
+struct Clock {
+    Date date;
+    TimeOfDay time;
+};
+
+// "YYYY-MM-DD HH:MM:SS", a real date and time.
+std::optional<Clock> ParseClock(std::string_view text);
+std::string FormatClock(const Clock& clock);
 
 // Seconds as given on the command line, in whole milliseconds.
 int Milliseconds(double seconds);

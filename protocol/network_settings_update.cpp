@@ -7,6 +7,14 @@
 
 namespace zerin {
 
+const AddressField kAddressFields[5] = {
+    {&DeviceRecord::ipAddress, &NetworkSettings::ipAddress, "ipAddress"},
+    {&DeviceRecord::subnetMask, &NetworkSettings::subnetMask, "subnetMask"},
+    {&DeviceRecord::defaultGateway, &NetworkSettings::defaultGateway, "defaultGateway"},
+    {&DeviceRecord::primaryDns, &NetworkSettings::primaryDns, "primaryDns"},
+    {&DeviceRecord::secondaryDns, &NetworkSettings::secondaryDns, "secondaryDns"},
+};
+
 const char kSetNetworkInfoFailedMessage[] = "Set network info failed!";
 
 namespace {
@@ -24,12 +32,9 @@ using Payload = std::array<uint8_t, kPayloadSize>;
 Payload NetworkSettingsPayload(const NetworkSettings& settings) {
     Payload payload{};
     payload[kProtocolOffset] = static_cast<uint8_t>(settings.protocolIndex);
-    const std::string* addresses[] = {&settings.ipAddress, &settings.subnetMask,
-                                      &settings.defaultGateway, &settings.primaryDns,
-                                      &settings.secondaryDns};
     uint8_t* field = payload.data() + kAddressesOffset;
-    for (const std::string* address : addresses) {
-        WriteTextField(field, kAddressWidth, *address);
+    for (const AddressField& address : kAddressFields) {
+        WriteTextField(field, kAddressWidth, settings.*address.settings);
         field += kAddressWidth;
     }
     return payload;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "protocol/device_record.h"
 #include "protocol/exchange.h"
 #include "protocol/packet.h"
 #include "protocol/reporter.h"
@@ -21,6 +22,16 @@ struct NetworkSettings {
     std::string primaryDns;
     std::string secondaryDns;
 };
+
+// The five addresses in the order of the request's fields: the record's field, the settings'
+// field, and the name both go by.
+struct AddressField {
+    char (DeviceRecord::*record)[16];
+    std::string NetworkSettings::*settings;
+    const char* name;
+};
+
+extern const AddressField kAddressFields[5];
 
 extern const char kSetNetworkInfoFailedMessage[];
 

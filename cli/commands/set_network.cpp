@@ -12,18 +12,6 @@ namespace zerin::cli {
 
 namespace {
 
-struct AddressOption {
-    const char* name;
-    const char* help;
-};
-
-// In the order of the request's fields.
-constexpr AddressOption kAddressOptions[] = {{"--ip", "the IP address"},
-                                             {"--mask", "the subnet mask"},
-                                             {"--gateway", "the default gateway"},
-                                             {"--dns1", "the first DNS server"},
-                                             {"--dns2", "the second DNS server"}};
-
 class SetNetworkCommand : public SettingsWriteCommand {
   public:
     CLI::App* Declare(CLI::App& tool) override {
@@ -35,10 +23,10 @@ class SetNetworkCommand : public SettingsWriteCommand {
             command->add_flag("--dhcp", options_.dhcp, "the device takes its address by DHCP");
         command->add_flag("--static", options_.staticAddress, "the device keeps a static address")
             ->excludes(dhcp);
-        for (size_t i = 0; i < std::size(kAddressOptions); ++i) {
+        for (size_t i = 0; i < std::size(kAddressNames); ++i) {
             command
-                ->add_option(kAddressOptions[i].name, options_.addresses[i],
-                             kAddressOptions[i].help)
+                ->add_option(std::string("--") + kAddressNames[i].key, options_.addresses[i],
+                             kAddressNames[i].help)
                 ->type_name("A")
                 ->check(AddressCheck());
         }
@@ -77,9 +65,11 @@ NetworkSettings NetworkSettingsFrom(const DeviceRecord& record,
 }
 
 Json NetworkSettingsJson(const NetworkSettings& settings) {
-    return {{"ipStatus", settings.protocolIndex}, {"ipAddress", settings.ipAddress},
-            {"subnetMask", settings.subnetMask},  {"defaultGateway", settings.defaultGateway},
-            {"primaryDns", settings.primaryDns},  {"secondaryDns", settings.secondaryDns}};
+    Json json = {{"ipStatus", settings.protocolIndex}};
+    for (const AddressField& address : kAddressFields) {
+        json[address.name] = settings.*address.settings;
+    }
+    return json;
 }
 
 }  // namespace zerin::cli

@@ -6,6 +6,7 @@
 #include "cli/exit_status.h"
 #include "cli/json_output.h"
 #include "protocol/device_texts.h"
+#include "protocol/network_settings_update.h"
 
 namespace zerin::cli {
 
@@ -30,23 +31,22 @@ Json UsbRowJson(const UsbRow& row) {
 }
 
 Json RecordJson(const DeviceRecord& record) {
-    return {{"name", record.name},
-            {"description", record.description},
-            {"productCode", record.productCode},
-            {"firmwareVersion", record.firmwareVersion},
-            {"passwordFlag", record.passwordFlag},
-            {"macAddress", FormatMacAddress(record.macAddress)},
-            {"ipStatus", record.ipStatus},
-            {"ipAddress", record.ipAddress},
-            {"subnetMask", record.subnetMask},
-            {"defaultGateway", record.defaultGateway},
-            {"primaryDns", record.primaryDns},
-            {"secondaryDns", record.secondaryDns},
-            {"deviceDate", record.deviceDate},
-            {"deviceTime", record.deviceTime},
-            {"searchWord", record.searchWord},
-            {"timeZoneIndex", record.timeZoneIndex},
-            {"shareCount", record.shareCount}};
+    Json json = {{"name", record.name},
+                 {"description", record.description},
+                 {"productCode", record.productCode},
+                 {"firmwareVersion", record.firmwareVersion},
+                 {"passwordFlag", record.passwordFlag},
+                 {"macAddress", FormatMacAddress(record.macAddress)},
+                 {"ipStatus", record.ipStatus}};
+    for (const AddressField& address : kAddressFields) {
+        json[address.name] = record.*address.record;
+    }
+    json["deviceDate"] = record.deviceDate;
+    json["deviceTime"] = record.deviceTime;
+    json["searchWord"] = record.searchWord;
+    json["timeZoneIndex"] = record.timeZoneIndex;
+    json["shareCount"] = record.shareCount;
+    return json;
 }
 
 class ShowCommand : public Command {

@@ -13,13 +13,20 @@
 
 namespace zerin::cli {
 
-const char* const kFleetAddressKeys[5] = {"ip", "mask", "gateway", "dns1", "dns2"};
-
 namespace {
 
-const std::initializer_list<const char*> kSettingKeys = {"description", "timeZone", "clock",
-                                                         "askPassword", "network"};
-const std::initializer_list<const char*> kEntryKeys = {"mac", "name", "user", "passwordFile"};
+const std::vector<const char*> kSettingKeys = {"description", "timeZone", "clock", "askPassword",
+                                               "network"};
+// The keys of a network object's addresses.
+std::vector<const char*> AddressKeys() {
+    std::vector<const char*> keys;
+    for (const AddressName& name : kAddressNames) {
+        keys.push_back(name.key);
+    }
+    return keys;
+}
+
+const std::vector<const char*> kEntryKeys = {"mac", "name", "user", "passwordFile"};
 constexpr size_t kMaxNameLength = 16;
 
 // Each reader gives false after putting "WHERE: WHAT" into the error.
@@ -33,7 +40,7 @@ class Reader {
     }
 
     bool KnownKeys(const Json& object, const std::string& where,
-                   std::initializer_list<std::initializer_list<const char*>> allowed) {
+                   std::initializer_list<std::vector<const char*>> allowed) {
         for (const auto& item : object.items()) {
             const bool known = std::any_of(allowed.begin(), allowed.end(), [&](const auto& keys) {
                 return std::find(keys.begin(), keys.end(), item.key()) != keys.end();
@@ -169,9 +176,7 @@ class Reader {
             return false;
         }
         const auto& clock = settings.clock;
-        if (clock && *clock != "now" &&
-            (clock->size() != 19 || (*clock)[10] != ' ' || !ParseDate(clock->substr(0, 10)) ||
-             !ParseTime(clock->substr(11)))) {
+        if (clock && *clock != "now" && !ParseClock(*clock)) {
             return Fail(where, "clock takes \"now\" or a real date and time YYYY-MM-DD HH:MM:SS");
         }
         return true;
@@ -197,20 +202,20 @@ class Reader {
         if (!value.is_object()) {
             return Fail(where, "network takes an object");
         }
-        if (!KnownKeys(value, inside, {{"mode"}, {"ip", "mask", "gateway", "dns1", "dns2"}}) ||
+        if (!KnownKeys(value, inside, {{"mode"}, AddressKeys()}) ||
             !Text(value, "mode", inside, network.mode)) {
             return false;
         }
         if (network.mode && *network.mode != "static" && *network.mode != "dhcp") {
             return Fail(inside, "mode takes \"static\" or \"dhcp\"");
         }
-        for (size_t i = 0; i < std::size(kFleetAddressKeys); ++i) {
-            if (!Text(value, kFleetAddressKeys[i], inside, network.addresses[i])) {
+        for (size_t i = 0; i < std::size(kAddressNames); ++i) {
+            if (!Text(value, kAddressNames[i].key, inside, network.addresses[i])) {
                 return false;
             }
             if (network.addresses[i] && !ParseIpv4(*network.addresses[i])) {
                 return Fail(inside,
-                            std::string(kFleetAddressKeys[i]) + " takes a dotted IPv4 address");
+                            std::string(kAddressNames[i].key) + " takes a dotted IPv4 address");
             }
         }
         return true;

@@ -18,9 +18,6 @@
 
 namespace zerin::cli {
 
-// The names of the network addresses, in the order of NetworkSettingsChange::addresses.
-extern const char* const kFleetAddressKeys[5];
-
 struct FleetSettings {
     std::optional<std::string> description;
     std::optional<int> timeZone;       // an index of the time-zone list, or -1 for none

@@ -15,14 +15,14 @@ Json TimeZoneJson(int index) {
     return index >= 0 && index < kTimeZoneCount ? Json(index) : Json(nullptr);
 }
 
+// The device's clock as the file writes one; as the device reports it when that does not read.
 std::string DeviceClock(const DeviceRecord& record) {
-    const std::string date = record.deviceDate;
-    const std::string time = record.deviceTime;
-    if (date.size() != 8 || time.size() != 6) {
-        return date + " " + time;
+    const auto date = ParseDate(record.deviceDate);
+    const auto time = ParseTime(record.deviceTime);
+    if (!date || !time) {
+        return std::string(record.deviceDate) + " " + record.deviceTime;
     }
-    return date.substr(0, 4) + '-' + date.substr(4, 2) + '-' + date.substr(6, 2) + ' ' +
-           time.substr(0, 2) + ':' + time.substr(2, 2) + ':' + time.substr(4, 2);
+    return FormatClock({*date, *time});
 }
 
 // True when the values differ, the change kept.
@@ -64,7 +64,7 @@ void PlanNetwork(const NetworkSettingsChange& network, const DeviceRecord& recor
     }
     for (size_t i = 0; i < std::size(network.addresses); ++i) {
         if (network.addresses[i]) {
-            write |= Compare(plan, std::string("network.") + kFleetAddressKeys[i],
+            write |= Compare(plan, std::string("network.") + kAddressNames[i].key,
                              ReportedAddress(record, i), *network.addresses[i]);
         }
     }
@@ -85,8 +85,11 @@ void SetClock(DeviceSettingsChange& change, const std::string& clock, const std:
         change.time = TimeOfDay{now.tm_hour, now.tm_min, now.tm_sec};
         return;
     }
-    change.date = ParseDate(clock.substr(0, 10));
-    change.time = ParseTime(clock.substr(11));
+    // The file's reader lets no other clock through.
+    if (const auto given = ParseClock(clock)) {
+        change.date = given->date;
+        change.time = given->time;
+    }
 }
 
 }  // namespace

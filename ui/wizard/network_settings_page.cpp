@@ -11,20 +11,6 @@ namespace {
 constexpr LRESULT kStaticIp = 0;
 constexpr LRESULT kDhcp = 1;
 
-// Where each address control's text comes from and goes to, in the order of the controls' ids.
-struct AddressField {
-    char (DeviceRecord::*record)[16];
-    std::string NetworkSettings::*settings;
-};
-
-constexpr AddressField kAddressFields[] = {
-    {&DeviceRecord::ipAddress, &NetworkSettings::ipAddress},
-    {&DeviceRecord::subnetMask, &NetworkSettings::subnetMask},
-    {&DeviceRecord::defaultGateway, &NetworkSettings::defaultGateway},
-    {&DeviceRecord::primaryDns, &NetworkSettings::primaryDns},
-    {&DeviceRecord::secondaryDns, &NetworkSettings::secondaryDns},
-};
-
 }  // namespace
 
 NetworkSettingsPage::NetworkSettingsPage(SocketLayer& sockets)
