@@ -113,6 +113,8 @@ class EntryRun {
                     "");
             case WriteOutcome::kStopped:
                 return End(EntryStatus::kNotStarted, text);
+            case WriteOutcome::kNetworkFailed:  // the run adds what failed
+                return End(EntryStatus::kNoAnswer, "");
             case WriteOutcome::kCredentialsMissing:
                 return End(EntryStatus::kRefused,
                            text +
