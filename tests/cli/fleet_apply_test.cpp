@@ -75,5 +75,26 @@ TEST(FleetApplyTest, AnEntryEndsWhereItsDeviceOrItsReportSays) {
     }
 }
 
+// A stop that comes while the device settings are written leaves the network settings unwritten,
+// and the entry says so.
+TEST(FleetApplyTest, AStopBetweenTheWritesIsSaid) {
+    testing::ScriptedSocketLayer sockets;
+    testing::ScriptedDevices devices(sockets, {testing::DeviceState()});
+    const testing::Bytes reply = testing::SearchReply(testing::DeviceState());
+    FoundDevice found{ParseSearchReply(reply.data(), reply.size()), {"eth0", 0xc6336401, 24, 2}};
+    FleetEntry entry{"devices[0]", std::nullopt, "NETSTOR-000010", {}, std::nullopt, std::nullopt};
+    entry.settings.description = "New shelf";
+    entry.settings.network.mode = "dhcp";
+    ApplyRun run;
+    run.stopRequested = [&] { return !sockets.sent.empty() && sockets.sent.back()[0] == 0x11; };
+    const EntryResult result = ApplyEntry(entry, &found, std::nullopt, run, sockets);
+    EXPECT_EQ(EntryStatusName(result.status), std::string("unconfirmed"));
+    EXPECT_EQ(result.error,
+              "stopped before the network settings; the device reports other values after the "
+              "write");
+    EXPECT_TRUE(std::none_of(devices.requests.begin(), devices.requests.end(),
+                             [](const testing::Bytes& r) { return r[0] == 0x13; }));
+}
+
 }  // namespace
 }  // namespace zerin::cli
