@@ -15,17 +15,19 @@ const AddressName kAddressNames[5] = {{"ip", "the IP address"},
 
 std::optional<DeviceSettings> DeviceSettingsOver(const DeviceRecord& record,
                                                  const DeviceSettingsChange& change,
-                                                 UnsendableValue& unsendable) {
+                                                 const GivenInstead& instead, std::string& error) {
     const std::string description = change.description.value_or(
         std::string(record.description).substr(0, kDescriptionMaxLength));
     const auto date = change.date ? change.date : ParseDate(record.deviceDate);
     const auto time = change.time ? change.time : ParseTime(record.deviceTime);
     if (!IsValidDescription(description)) {
-        unsendable = UnsendableValue::kDescription;
+        error = std::string("the device's description breaks the description rule: give ") +
+                instead.description;
         return std::nullopt;
     }
     if (!date || !time) {
-        unsendable = !date ? UnsendableValue::kDate : UnsendableValue::kTime;
+        error = std::string("the device reports no valid ") + (!date ? "date" : "time") +
+                ": give " + (!date ? instead.date : instead.time);
         return std::nullopt;
     }
     const bool askPassword = change.askPassword.value_or(record.passwordFlag != 0);

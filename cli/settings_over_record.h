@@ -37,15 +37,20 @@ struct NetworkSettingsChange {
     std::optional<std::string> addresses[5];  // in the order of kAddressFields
 };
 
-// A value the device reports that cannot be sent back: a description that breaks the rule, a
-// date or a time that does not read.
-enum class UnsendableValue { kDescription, kDate, kTime };
+// What gives a value in place of one the device reports that cannot be sent back, as a command
+// or a file names it: "--description", "a clock", ...
+struct GivenInstead {
+    const char* description;
+    const char* date;
+    const char* time;
+};
 
-// Nothing, with the value in unsendable, when the device reports a value that cannot be sent back
-// and none is given in its place.
+// Nothing, with the reason in error, when the device reports a value that cannot be sent back (a
+// description that breaks the rule, a date or a time that does not read) and none is given in
+// its place; the reason says what gives one.
 std::optional<DeviceSettings> DeviceSettingsOver(const DeviceRecord& record,
                                                  const DeviceSettingsChange& change,
-                                                 UnsendableValue& unsendable);
+                                                 const GivenInstead& instead, std::string& error);
 
 // "dhcp" for a device that reports DHCP, else "static".
 std::string ReportedMode(const DeviceRecord& record);

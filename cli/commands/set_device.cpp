@@ -81,17 +81,8 @@ std::optional<DeviceSettings> DeviceSettingsFrom(const DeviceRecord& record,
     change.timeZone = options.timeZone ? ParseTimeZone(*options.timeZone) : std::nullopt;
     change.date = options.date ? ParseDate(*options.date) : std::nullopt;
     change.time = options.time ? ParseTime(*options.time) : std::nullopt;
-    // By UnsendableValue: the option that gives a value in place of the device's.
-    constexpr const char* kGiveOption[] = {
-        "the device's description breaks the description rule: give --description",
-        "the device reports no valid date: give --date YYYY-MM-DD",
-        "the device reports no valid time: give --time HH:MM:SS"};
-    UnsendableValue unsendable{};
-    auto settings = DeviceSettingsOver(record, change, unsendable);
-    if (!settings) {
-        error = kGiveOption[static_cast<int>(unsendable)];
-    }
-    return settings;
+    return DeviceSettingsOver(record, change,
+                              {"--description", "--date YYYY-MM-DD", "--time HH:MM:SS"}, error);
 }
 
 Json DeviceSettingsJson(const DeviceSettings& settings) {

@@ -113,17 +113,9 @@ std::optional<DeviceSettings> DeviceSettingsFor(const FleetSettings& settings,
     if (settings.clock) {
         SetClock(change, *settings.clock, now);
     }
-    // By UnsendableValue: the setting that gives a value in place of the device's.
-    constexpr const char* kGiveSetting[] = {
-        "the device's description breaks the description rule: give the entry a description",
-        "the device reports no valid date: give the entry a clock",
-        "the device reports no valid time: give the entry a clock"};
-    UnsendableValue unsendable{};
-    auto written = DeviceSettingsOver(record, change, unsendable);
-    if (!written) {
-        error = kGiveSetting[static_cast<int>(unsendable)];
-    }
-    return written;
+    return DeviceSettingsOver(record, change,
+                              {"the entry a description", "the entry a clock", "the entry a clock"},
+                              error);
 }
 
 Json ChangeJson(const Change& change) {
