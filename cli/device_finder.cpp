@@ -71,12 +71,10 @@ FoundDevice* DeviceNamed(std::vector<FoundDevice>& devices, const std::string& n
 SearchResult FindDevices(CommandContext& context, const std::vector<NetworkAdapter>& adapters,
                          int windowMs) {
     SearchResult result;
-    result.reports =
-        SearchThroughAdapters(context.sockets, context.reporter, adapters, windowMs,
-                              [&](std::unique_ptr<DeviceRecord> record) {
-                                  const NetworkAdapter adapter = *record->adapter;
-                                  result.devices.push_back({std::move(record), adapter});
-                              });
+    result.reports = SearchThroughAdapters(context.sockets, context.reporter, adapters, windowMs,
+                                           [&](std::unique_ptr<DeviceRecord> record) {
+                                               result.devices.push_back({std::move(record)});
+                                           });
     return result;
 }
 

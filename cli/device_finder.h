@@ -14,12 +14,9 @@
 
 namespace zerin::cli {
 
-// The search's window when a command does not set its own, as the window's own search has it.
-constexpr int kSearchWindowMs = 2000;
-
+// A device that answered the search; its record names the adapter that heard it.
 struct FoundDevice {
     std::unique_ptr<DeviceRecord> record;
-    NetworkAdapter adapter;
 };
 
 // --adapter NAME|ADDRESS, repeatable.

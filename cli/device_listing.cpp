@@ -24,9 +24,9 @@ std::string CsvField(const std::string& text) {
 
 ListedDevice ListDevice(const FoundDevice& device) {
     const DeviceRecord& record = *device.record;
-    return {record.name,         FormatMacAddress(record.macAddress),
-            record.ipAddress,    record.productCode,
-            device.adapter.name, FormatIpv4(device.adapter.address)};
+    const NetworkAdapter adapter = record.adapter.value_or(NetworkAdapter{});
+    return {record.name,  FormatMacAddress(record.macAddress), record.ipAddress, record.productCode,
+            adapter.name, FormatIpv4(adapter.address)};
 }
 
 std::string DeviceLine(const ListedDevice& device, char separator) {

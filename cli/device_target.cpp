@@ -23,8 +23,15 @@ void AddTimeoutOption(CLI::App& command, double& seconds) {
         ->check(CLI::Range(0.1, 3600.0).description(""));
 }
 
-ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const NetworkAdapter& adapter) {
-    return {Milliseconds(target.timeoutSeconds), true, Route{adapter, std::nullopt}};
+ExchangeOptions ExchangeOptionsOf(int timeoutMs, const DeviceRecord& device) {
+    ExchangeOptions options = ThroughItsAdapter(device);
+    options.replyTimeoutMs = timeoutMs;
+    options.stopWhenUnanswered = true;
+    return options;
+}
+
+ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const DeviceRecord& device) {
+    return ExchangeOptionsOf(Milliseconds(target.timeoutSeconds), device);
 }
 
 Lookup LookUpDevice(CommandContext& context, const DeviceTarget& target) {

@@ -26,9 +26,11 @@ void AddDeviceTarget(CLI::App& command, DeviceTarget& target);
 // --timeout SECONDS, how long each reply is waited for.
 void AddTimeoutOption(CLI::App& command, double& seconds);
 
-// Each reply waited for --timeout seconds, no request after the first one unanswered, and every
-// request through the adapter that heard the device.
-ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const NetworkAdapter& adapter);
+// Each reply waited for the timeout, no request after the first one unanswered, and every request
+// through the adapter that heard the device.
+ExchangeOptions ExchangeOptionsOf(int timeoutMs, const DeviceRecord& device);
+// The same with the target's --timeout.
+ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const DeviceRecord& device);
 
 struct Lookup {
     FoundDevice found;  // no record when not found

@@ -52,7 +52,7 @@ GivenPassword Checked(GivenPassword given) {
 GivenPassword FirstSource(const CredentialOptions& options, std::istream& in,
                           const std::optional<std::string>& variable) {
     if (options.passwordFile) {
-        return ReadPasswordFile(*options.passwordFile);
+        return FromFile(*options.passwordFile);
     }
     if (options.passwordStdin) {
         return FromStandardInput(in);

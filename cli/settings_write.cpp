@@ -22,7 +22,7 @@ int SettingsWriteCommand::Run(CommandContext& context) {
     }
     DeviceRecord& record = *lookup.found.record;
     const WriteReport report = WriteSettings(context.sockets, context.reporter, record,
-                                             ExchangeOptionsOf(target_, lookup.found.adapter),
+                                             ExchangeOptionsOf(target_, *lookup.found.record),
                                              Steps(context, given.password));
     return Finish(context, Conclude(context, record, report));
 }

@@ -13,6 +13,7 @@ namespace zerin {
 namespace {
 
 constexpr ExchangeTiming kSearchTiming{0x0202, 20, 100, false};
+static_assert(kSearchTiming.emptyPollLimit * kSearchTiming.intervalMs == kSearchWindowMs);
 
 // Search reply layout.
 constexpr size_t kProductCodeOffset = 12;
@@ -172,7 +173,7 @@ void SearchDevices(SocketLayer& sockets, Reporter& reporter,
     AdapterSearch search(sockets, reporter, adapters, addDevice);
     if (search.Open() && OpenAndCloseListener(sockets, reporter)) {
         search.Send();
-        search.Collect(kSearchTiming.emptyPollLimit * kSearchTiming.intervalMs);
+        search.Collect(kSearchWindowMs);
     }
 }
 

@@ -17,6 +17,9 @@ namespace zerin {
 
 using AddDeviceCallback = std::function<void(std::unique_ptr<DeviceRecord>)>;
 
+// The search's window: 20 empty polls of 100 ms.
+constexpr int kSearchWindowMs = 2000;
+
 // Receive buffer asked for, so that a burst of answers from many devices is not dropped.
 constexpr int kSearchReceiveBufferBytes = 1 << 20;
 

@@ -179,7 +179,7 @@ class ApplyCommand : public Command {
                      results[i] = EntryWithout(entries_[i], devices[i], EntryStatus::kFailed,
                                                "internal error: " + error);
                  },
-                 [&] { progress.Step(); }, [&] { return context.stopSignals.Requested(); }});
+                 [&] { progress.Step(); }, run_.stopRequested});
         progress.End();
         return results;
     }

@@ -67,7 +67,7 @@ class ShowCommand : public Command {
         DeviceRecord* record = lookup.found.record.get();
         const DeviceDetails details =
             QueryDeviceDetails(context.sockets, context.reporter, *record,
-                               ExchangeOptionsOf(target_, lookup.found.adapter));
+                               ExchangeOptionsOf(target_, *lookup.found.record));
         if (!details.opened) {
             return Finish(context, kExitNetworkFailed);
         }

@@ -40,7 +40,7 @@ class VerifyCommand : public Command {
         const DeviceRecord& record = *lookup.found.record;
         const VerificationResult result = VerifyAdministrator(
             context.sockets, context.reporter, record.macAddress, *credentials_.user, *password,
-            ExchangeOptionsOf(target_, lookup.found.adapter));
+            ExchangeOptionsOf(target_, *lookup.found.record));
         Print(context, record, result);
         return Finish(context, StatusOfVerification(result));
     }

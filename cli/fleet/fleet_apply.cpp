@@ -8,6 +8,7 @@
 
 #include "cli/checked_socket_layer.h"
 #include "cli/detail_replies.h"
+#include "cli/device_target.h"
 #include "cli/device_write.h"
 #include "protocol/device_details.h"
 #include "protocol/device_texts.h"
@@ -44,7 +45,7 @@ class EntryRun {
           run_(run),
           sockets_(platform),
           record_(*device.record),
-          options_{run.timeoutMs, true, Route{device.adapter, std::nullopt}} {
+          options_(ExchangeOptionsOf(run.timeoutMs, *device.record)) {
         result_.mac = FormatMacAddress(record_.macAddress);
         result_.name = record_.name;
     }

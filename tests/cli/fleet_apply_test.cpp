@@ -13,6 +13,8 @@
 namespace zerin::cli {
 namespace {
 
+const NetworkAdapter kEth0{"eth0", 0xc6336401, 24, 2};  // 198.51.100.1/24
+
 struct Case {
     const char* what;
     testing::DeviceState device;
@@ -56,8 +58,8 @@ TEST(FleetApplyTest, AnEntryEndsWhereItsDeviceOrItsReportSays) {
             }
         };
         const testing::Bytes reply = testing::SearchReply(c.device);
-        FoundDevice found{ParseSearchReply(reply.data(), reply.size()),
-                          {"eth0", 0xc6336401, 24, 2}};
+        FoundDevice found{ParseSearchReply(reply.data(), reply.size())};
+        found.record->adapter = kEth0;
         FleetEntry entry{"devices[0]", std::nullopt, "NETSTOR-000010", {}, "admin", std::nullopt};
         entry.settings.description = "New shelf";
         ApplyRun run;
@@ -81,7 +83,8 @@ TEST(FleetApplyTest, AStopBetweenTheWritesIsSaid) {
     testing::ScriptedSocketLayer sockets;
     testing::ScriptedDevices devices(sockets, {testing::DeviceState()});
     const testing::Bytes reply = testing::SearchReply(testing::DeviceState());
-    FoundDevice found{ParseSearchReply(reply.data(), reply.size()), {"eth0", 0xc6336401, 24, 2}};
+    FoundDevice found{ParseSearchReply(reply.data(), reply.size())};
+    found.record->adapter = kEth0;
     FleetEntry entry{"devices[0]", std::nullopt, "NETSTOR-000010", {}, std::nullopt, std::nullopt};
     entry.settings.description = "New shelf";
     entry.settings.network.mode = "dhcp";

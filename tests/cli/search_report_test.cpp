@@ -13,7 +13,8 @@ FoundDevice Found(const char* name, uint8_t last, const char* ip, const NetworkA
     std::copy_n(name, std::char_traits<char>::length(name), record->name);
     std::copy_n(ip, std::char_traits<char>::length(ip), record->ipAddress);
     record->macAddress = {0x02, 0x5a, 0, 0, 0, last};
-    return {std::move(record), adapter};
+    record->adapter = adapter;
+    return {std::move(record)};
 }
 
 TEST(SearchReportTest, SaysWhereEachRequestWentWhatAnsweredAndWhereNothingDid) {
