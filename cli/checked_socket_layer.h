@@ -36,13 +36,14 @@ class CheckedSocketLayer : public SocketLayer {
     int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
     int SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
                uint16_t port) override;
-    int Receive(Handle socket, uint8_t* buffer, size_t capacity) override {
-        return platform_.Receive(socket, buffer, capacity);
+    int Receive(Handle socket, uint8_t* buffer, size_t capacity, Ipv4Address& from) override {
+        return platform_.Receive(socket, buffer, capacity, from);
     }
     void Sleep(int milliseconds) override { platform_.Sleep(milliseconds); }
-    void WaitReadable(Handle socket, int milliseconds) override {
-        platform_.WaitReadable(socket, milliseconds);
+    void WaitReadable(const std::vector<Handle>& sockets, int milliseconds) override {
+        platform_.WaitReadable(sockets, milliseconds);
     }
+    int64_t NowMs() override { return platform_.NowMs(); }
     void Close(Handle socket) override { platform_.Close(socket); }
 
   private:

@@ -139,11 +139,14 @@ int PosixSocketLayer::SendTo(Handle socket, const uint8_t* bytes, size_t length,
     return sent < 0 ? kSocketError : 0;
 }
 
-int PosixSocketLayer::Receive(Handle socket, uint8_t* buffer, size_t capacity) {
+int PosixSocketLayer::Receive(Handle socket, uint8_t* buffer, size_t capacity, Ipv4Address& from) {
     for (;;) {
         iovec data{buffer, capacity};
         alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
+        sockaddr_in sender{};
         msghdr message{};
+        message.msg_name = &sender;
+        message.msg_namelen = sizeof sender;
         message.msg_iov = &data;
         message.msg_iovlen = 1;
         message.msg_control = control;
@@ -153,6 +156,7 @@ int PosixSocketLayer::Receive(Handle socket, uint8_t* buffer, size_t capacity) {
             return kSocketError;
         }
         if (!HeardThroughAnotherAdapter(Fd(socket), message)) {
+            from = ntohl(sender.sin_addr.s_addr);
             return static_cast<int>(length);
         }
     }
@@ -162,9 +166,18 @@ void PosixSocketLayer::Sleep(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-void PosixSocketLayer::WaitReadable(Handle socket, int milliseconds) {
-    pollfd entry{Fd(socket), POLLIN, 0};
-    poll(&entry, 1, milliseconds);
+void PosixSocketLayer::WaitReadable(const std::vector<Handle>& sockets, int milliseconds) {
+    std::vector<pollfd> entries;
+    for (const Handle socket : sockets) {
+        entries.push_back({Fd(socket), POLLIN, 0});
+    }
+    poll(entries.data(), entries.size(), milliseconds);
+}
+
+int64_t PosixSocketLayer::NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 void PosixSocketLayer::Close(Handle socket) {

@@ -22,9 +22,10 @@ class PosixSocketLayer : public SocketLayer {
     int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
     int SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
                uint16_t port) override;
-    int Receive(Handle socket, uint8_t* buffer, size_t capacity) override;
+    int Receive(Handle socket, uint8_t* buffer, size_t capacity, Ipv4Address& from) override;
     void Sleep(int milliseconds) override;
-    void WaitReadable(Handle socket, int milliseconds) override;
+    void WaitReadable(const std::vector<Handle>& sockets, int milliseconds) override;
+    int64_t NowMs() override;
     void Close(Handle socket) override;
 };
 

@@ -117,25 +117,37 @@ int WinsockSocketLayer::SendTo(Handle socket, const uint8_t* bytes, size_t lengt
     return sent == SOCKET_ERROR ? kSocketError : 0;
 }
 
-int WinsockSocketLayer::Receive(Handle socket, uint8_t* buffer, size_t capacity) {
+int WinsockSocketLayer::Receive(Handle socket, uint8_t* buffer, size_t capacity,
+                                Ipv4Address& from) {
     sockaddr_in sender{};
     int senderLength = sizeof sender;
     const int length =
         recvfrom(Sock(socket), reinterpret_cast<char*>(buffer), static_cast<int>(capacity), 0,
                  reinterpret_cast<sockaddr*>(&sender), &senderLength);
-    return length == SOCKET_ERROR ? kSocketError : length;
+    if (length == SOCKET_ERROR) {
+        return kSocketError;
+    }
+    from = ntohl(sender.sin_addr.s_addr);
+    return length;
 }
 
 void WinsockSocketLayer::Sleep(int milliseconds) {
     ::Sleep(milliseconds);
 }
 
-void WinsockSocketLayer::WaitReadable(Handle socket, int milliseconds) {
+// Waits for up to FD_SETSIZE sockets, more than a search ever opens.
+void WinsockSocketLayer::WaitReadable(const std::vector<Handle>& sockets, int milliseconds) {
     fd_set readable;
     FD_ZERO(&readable);
-    FD_SET(Sock(socket), &readable);
+    for (const Handle socket : sockets) {
+        FD_SET(Sock(socket), &readable);
+    }
     timeval timeout{milliseconds / 1000, (milliseconds % 1000) * 1000};
     select(0, &readable, nullptr, nullptr, &timeout);
+}
+
+int64_t WinsockSocketLayer::NowMs() {
+    return static_cast<int64_t>(GetTickCount64());
 }
 
 void WinsockSocketLayer::Close(Handle socket) {

@@ -105,7 +105,7 @@ std::vector<Ipv4Address> Exchange::Send(uint16_t command, const uint8_t* payload
 }
 
 std::optional<size_t> Exchange::PollOnce() {
-    const int length = sockets_.Receive(socket_, received_, sizeof received_);
+    const int length = sockets_.Receive(socket_, received_, sizeof received_, receivedFrom_);
     if (length == SocketLayer::kSocketError) {
         return std::nullopt;
     }
@@ -114,7 +114,7 @@ std::optional<size_t> Exchange::PollOnce() {
 
 void Exchange::WaitAfterEmptyPoll() {
     if (timing_.waitForReadable) {
-        sockets_.WaitReadable(socket_, timing_.intervalMs);
+        sockets_.WaitReadable({socket_}, timing_.intervalMs);
     } else {
         sockets_.Sleep(timing_.intervalMs);
     }

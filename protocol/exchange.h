@@ -90,6 +90,8 @@ class Exchange {
     void CollectDatagrams(const std::function<void(const uint8_t*, size_t)>& handle);
 
     const uint8_t* Received() const { return received_; }
+    // The sender of the datagram that PollOnce took last.
+    Ipv4Address ReceivedFrom() const { return receivedFrom_; }
     SocketLayer& Sockets() { return sockets_; }
     SocketLayer::Handle Socket() const { return socket_; }
 
@@ -106,6 +108,7 @@ class Exchange {
     SocketLayer::Handle socket_ = SocketLayer::kInvalidHandle;
     uint8_t sendBuffer_[kPacketBufferSize] = {};
     uint8_t received_[kPacketBufferSize] = {};
+    Ipv4Address receivedFrom_ = 0;
 };
 
 }  // namespace zerin

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "protocol/network_adapter.h"
 
@@ -52,11 +53,15 @@ class SocketLayer {
     // Sends to one address (host order); as SendBroadcast.
     virtual int SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
                        uint16_t port) = 0;
-    // The datagram's length, or kSocketError when none is waiting.
-    virtual int Receive(Handle socket, uint8_t* buffer, size_t capacity) = 0;
+    // The datagram's length, or kSocketError when none is waiting; from takes its sender's
+    // address (host order).
+    virtual int Receive(Handle socket, uint8_t* buffer, size_t capacity, Ipv4Address& from) = 0;
     virtual void Sleep(int milliseconds) = 0;
-    // Waits until a datagram is waiting or the time is up, whichever comes first.
-    virtual void WaitReadable(Handle socket, int milliseconds) = 0;
+    // Waits until a datagram is waiting on any of the sockets or the time is up, whichever comes
+    // first.
+    virtual void WaitReadable(const std::vector<Handle>& sockets, int milliseconds) = 0;
+    // Milliseconds of a clock that only goes forward, for pacing sends and timing windows.
+    virtual int64_t NowMs() = 0;
     virtual void Close(Handle socket) = 0;
 };
 

@@ -29,7 +29,7 @@ Bytes WriteFuzzInput(Target target, const std::vector<Bytes>& datagrams) {
     return input;
 }
 
-int FuzzSocketLayer::Receive(Handle, uint8_t* buffer, size_t capacity) {
+int FuzzSocketLayer::Receive(Handle, uint8_t* buffer, size_t capacity, Ipv4Address&) {
     if (datagrams_.empty()) {
         return kSocketError;
     }

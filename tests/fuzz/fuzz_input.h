@@ -51,9 +51,10 @@ class FuzzSocketLayer : public SocketLayer {
     std::string ErrorText(int) override { return {}; }
     int BindToAdapter(Handle, const NetworkAdapter&) override { return 0; }
     int SendTo(Handle, const uint8_t*, size_t, uint32_t, uint16_t) override { return 0; }
-    int Receive(Handle socket, uint8_t* buffer, size_t capacity) override;
+    int Receive(Handle socket, uint8_t* buffer, size_t capacity, Ipv4Address& from) override;
     void Sleep(int) override {}
-    void WaitReadable(Handle, int) override {}
+    void WaitReadable(const std::vector<Handle>&, int) override {}
+    int64_t NowMs() override { return 0; }
     void Close(Handle) override {}
 
   private:

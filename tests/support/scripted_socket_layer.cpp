@@ -7,12 +7,12 @@
 
 namespace zerin::testing {
 
-void ScriptedSocketLayer::DeliverAt(int attempt, Bytes datagram) {
-    scheduled_[attempt].push_back(std::move(datagram));
+void ScriptedSocketLayer::DeliverAt(int attempt, Bytes datagram, Ipv4Address from) {
+    scheduled_[attempt].push_back({std::move(datagram), from});
 }
 
-void ScriptedSocketLayer::Deliver(Bytes datagram) {
-    DeliverAt(receiveAttempts + 1, datagram);
+void ScriptedSocketLayer::Deliver(Bytes datagram, Ipv4Address from) {
+    DeliverAt(receiveAttempts + 1, std::move(datagram), from);
 }
 
 SocketLayer::StartResult ScriptedSocketLayer::Startup(uint16_t version) {
@@ -110,7 +110,7 @@ int ScriptedSocketLayer::Sent(const uint8_t* bytes, size_t length) {
     return 0;
 }
 
-int ScriptedSocketLayer::Receive(Handle, uint8_t* buffer, size_t capacity) {
+int ScriptedSocketLayer::Receive(Handle, uint8_t* buffer, size_t capacity, Ipv4Address& from) {
     ++receiveAttempts;
     auto due = scheduled_.find(receiveAttempts);
     if (due != scheduled_.end()) {
@@ -120,7 +120,8 @@ int ScriptedSocketLayer::Receive(Handle, uint8_t* buffer, size_t capacity) {
     if (arrived_.empty()) {
         return kSocketError;
     }
-    const Bytes datagram = std::move(arrived_.front());
+    const Bytes datagram = std::move(arrived_.front().datagram);
+    from = arrived_.front().from;
     arrived_.pop_front();
     const size_t length = std::min(capacity, datagram.size());
     std::copy_n(datagram.begin(), length, buffer);
@@ -129,10 +130,12 @@ int ScriptedSocketLayer::Receive(Handle, uint8_t* buffer, size_t capacity) {
 
 void ScriptedSocketLayer::Sleep(int milliseconds) {
     sleeps.push_back(milliseconds);
+    clockMs += milliseconds;
 }
 
-void ScriptedSocketLayer::WaitReadable(Handle, int milliseconds) {
+void ScriptedSocketLayer::WaitReadable(const std::vector<Handle>&, int milliseconds) {
     waits.push_back(milliseconds);
+    clockMs += milliseconds;
 }
 
 void ScriptedSocketLayer::Close(Handle socket) {

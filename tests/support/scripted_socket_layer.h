@@ -30,10 +30,11 @@ class ScriptedSocketLayer : public SocketLayer {
     int lastError = 0;
 
     // Makes the datagram arrive at the given receive attempt (1 is the first of the layer's
-    // life); several at one attempt arrive at that and the following attempts, in order.
-    void DeliverAt(int attempt, Bytes datagram);
+    // life), from the given sender; several at one attempt arrive at that and the following
+    // attempts, in order.
+    void DeliverAt(int attempt, Bytes datagram, Ipv4Address from = 0);
     // Makes the datagram arrive at the next receive attempt.
-    void Deliver(Bytes datagram);
+    void Deliver(Bytes datagram, Ipv4Address from = 0);
     // Called with every datagram sent; the test may Deliver answers from it.
     std::function<void(const Bytes&)> onSend;
 
@@ -43,6 +44,7 @@ class ScriptedSocketLayer : public SocketLayer {
     int receiveAttempts = 0;
     std::vector<int> sleeps;  // milliseconds of each plain sleep
     std::vector<int> waits;   // milliseconds of each readiness wait
+    int64_t clockMs = 0;      // NowMs: every sleep and wait taken in full
     int startups = 0;
     int cleanups = 0;
     std::set<Handle> openSockets;
@@ -62,9 +64,10 @@ class ScriptedSocketLayer : public SocketLayer {
     int SendBroadcast(Handle socket, const uint8_t* bytes, size_t length, uint16_t port) override;
     int SendTo(Handle socket, const uint8_t* bytes, size_t length, uint32_t address,
                uint16_t port) override;
-    int Receive(Handle socket, uint8_t* buffer, size_t capacity) override;
+    int Receive(Handle socket, uint8_t* buffer, size_t capacity, Ipv4Address& from) override;
     void Sleep(int milliseconds) override;
-    void WaitReadable(Handle socket, int milliseconds) override;
+    void WaitReadable(const std::vector<Handle>& sockets, int milliseconds) override;
+    int64_t NowMs() override { return clockMs; }
     void Close(Handle socket) override;
 
   private:
@@ -74,8 +77,12 @@ class ScriptedSocketLayer : public SocketLayer {
     void Record(const std::string& call) { calls.push_back(call); }
 
     Handle nextHandle_ = 100;
-    std::map<int, std::deque<Bytes>> scheduled_;  // by receive attempt
-    std::deque<Bytes> arrived_;
+    struct Arrival {
+        Bytes datagram;
+        Ipv4Address from;
+    };
+    std::map<int, std::deque<Arrival>> scheduled_;  // by receive attempt
+    std::deque<Arrival> arrived_;
 };
 
 }  // namespace zerin::testing

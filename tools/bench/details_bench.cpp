@@ -18,7 +18,9 @@ using namespace zerin;
 
 // The same exchange, but every wait after an empty poll sleeps its whole interval.
 struct FixedSleepSocketLayer : PosixSocketLayer {
-    void WaitReadable(Handle, int milliseconds) override { Sleep(milliseconds); }
+    void WaitReadable(const std::vector<Handle>&, int milliseconds) override {
+        Sleep(milliseconds);
+    }
 };
 
 struct StderrReporter : Reporter {
