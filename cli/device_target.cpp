@@ -24,7 +24,7 @@ void AddTimeoutOption(CLI::App& command, double& seconds) {
 }
 
 ExchangeOptions ExchangeOptionsOf(int timeoutMs, const DeviceRecord& device) {
-    ExchangeOptions options = ThroughItsAdapter(device);
+    ExchangeOptions options = TowardsDevice(device);
     options.replyTimeoutMs = timeoutMs;
     options.stopWhenUnanswered = true;
     return options;

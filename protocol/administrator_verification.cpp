@@ -44,8 +44,7 @@ VerificationResult VerifyAdministrator(SocketLayer& sockets, Reporter& reporter,
     }
     exchange.SetTarget(mac);
     const auto payload = VerifyPayload(name, password);
-    exchange.Send(CMD_VERIFY, payload.data(), kPayloadSize);
-    const auto reply = exchange.AwaitReplyHeader();
+    const auto reply = exchange.RequestReplyHeader(CMD_VERIFY, payload.data(), kPayloadSize);
     if (!IsVerifyReply(reply)) {
         return {Verification::kNotAccepted, reply};
     }

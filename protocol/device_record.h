@@ -47,6 +47,9 @@ struct DeviceRecord {
     // The adapter that heard the device's search answer, for every later request to it; absent
     // when the search went out without a choice of adapter.
     std::optional<NetworkAdapter> adapter;
+    // The address that answered a search sent to it by unicast, for every later request to the
+    // device; absent for a device that answered a broadcast.
+    std::optional<Ipv4Address> via;
 };
 
 // The main window's devices, in the order of the device list's lines.

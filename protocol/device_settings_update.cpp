@@ -60,8 +60,7 @@ SettingsUpdateResult SetDeviceInfo(SocketLayer& sockets, Reporter& reporter, con
     }
     exchange.SetTarget(mac);
     const Payload payload = DeviceSettingsPayload(deviceName, settings);
-    exchange.Send(CMD_SET_DEVICE_INFO, payload.data(), kPayloadSize);
-    return {0, exchange.AwaitReplyHeader()};
+    return {0, exchange.RequestReplyHeader(CMD_SET_DEVICE_INFO, payload.data(), kPayloadSize)};
 }
 
 }  // namespace zerin

@@ -21,11 +21,12 @@ ExchangeTiming WithReplyTimeout(ExchangeTiming timing, std::optional<int> timeou
 
 }  // namespace
 
-ExchangeOptions ThroughItsAdapter(const DeviceRecord& device) {
+ExchangeOptions TowardsDevice(const DeviceRecord& device) {
     ExchangeOptions options;
     if (device.adapter) {
         options.route = Route{*device.adapter, std::nullopt};
     }
+    options.unicastTo = device.via;
     return options;
 }
 
@@ -39,7 +40,9 @@ Exchange::Exchange(SocketLayer& sockets, Reporter& reporter, const ExchangeTimin
       reporter_(reporter),
       timing_(WithReplyTimeout(timing, options.replyTimeoutMs)),
       stopWhenUnanswered_(options.stopWhenUnanswered),
-      route_(options.route) {}
+      route_(options.route),
+      retries_(options.retries),
+      unicastTo_(options.unicastTo) {}
 
 Exchange::~Exchange() {
     if (socket_ != SocketLayer::kInvalidHandle) {
@@ -94,6 +97,12 @@ std::vector<Ipv4Address> Exchange::Send(uint16_t command, const uint8_t* payload
     std::copy_n(payload, payloadLength, sendBuffer_ + kHeaderSize);
     const size_t length = kHeaderSize + payloadLength;
     std::vector<Ipv4Address> taken;
+    if (unicastTo_) {
+        if (sockets_.SendTo(socket_, sendBuffer_, length, *unicastTo_, kDevicePort) == 0) {
+            taken.push_back(*unicastTo_);
+        }
+        return taken;
+    }
     if (sockets_.SendBroadcast(socket_, sendBuffer_, length, kDevicePort) == 0) {
         taken.push_back(kLimitedBroadcast);
     }
@@ -132,8 +141,33 @@ std::optional<size_t> Exchange::AwaitDatagram() {
     }
 }
 
-std::optional<PacketHeader> Exchange::AwaitReplyHeader() {
-    const auto length = AwaitDatagram();
+void Exchange::DropWaitingDatagrams() {
+    while (PollOnce()) {
+    }
+}
+
+std::optional<size_t> Exchange::SendAndAwait(uint16_t command, const uint8_t* payload,
+                                             uint16_t payloadLength, bool ownOnly) {
+    const auto answers = [&](size_t length) {
+        return length >= kHeaderSize && ReadU16(received_ + kCommandOffset) == command;
+    };
+    if (retries_ > 0) {
+        DropWaitingDatagrams();
+    }
+    for (int sends = 0; sends <= retries_; ++sends) {
+        Send(command, payload, payloadLength);
+        while (const auto length = AwaitDatagram()) {
+            if (!ownOnly || retries_ == 0 || answers(*length)) {
+                return length;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PacketHeader> Exchange::RequestReplyHeader(uint16_t command, const uint8_t* payload,
+                                                         uint16_t payloadLength) {
+    const auto length = SendAndAwait(command, payload, payloadLength, false);
     if (!length || *length < kHeaderSize) {
         return std::nullopt;
     }
@@ -145,8 +179,7 @@ std::optional<size_t> Exchange::Request(uint16_t command, const uint8_t* payload
     if (stopWhenUnanswered_ && firstUnanswered_) {
         return std::nullopt;
     }
-    Send(command, payload, payloadLength);
-    auto length = AwaitDatagram();
+    auto length = SendAndAwait(command, payload, payloadLength, true);
     if (!length || *length < kHeaderSize || ReadU16(received_ + kCommandOffset) != command) {
         firstUnanswered_ = firstUnanswered_.value_or(command);
         return std::nullopt;

@@ -35,17 +35,23 @@ struct Route {
 };
 
 // What a caller may ask of an exchange beyond its own course; the windows ask nothing. The
-// command-line tool waits for each reply as long as its user says, gives up on a device at its
-// first request left without an answer, and talks to each device through the adapter that heard
-// it.
+// command-line tool waits for each reply as long as its user says, sends a request again when it
+// goes unanswered, gives up on a device at its first request left without an answer, and talks to
+// each device the way its search answer came.
 struct ExchangeOptions {
     std::optional<int> replyTimeoutMs;  // instead of the empty-poll limit, waits of this total
     bool stopWhenUnanswered = false;    // no request goes out after one went unanswered
     std::optional<Route> route;         // else the system's choice of adapter
+    // Each request that gets no datagram within its wait is sent again, up to this many times.
+    // Then a datagram waiting before a request is dropped, and Request passes over one that
+    // answers another command: both are late answers to a request sent twice.
+    int retries = 0;
+    std::optional<Ipv4Address> unicastTo;  // every request to this address alone, no broadcast
 };
 
-// Every request through the adapter that heard the device's search answer, when one did.
-ExchangeOptions ThroughItsAdapter(const DeviceRecord& device);
+// Every request through the adapter that heard the device's search answer, when one did, or by
+// unicast to the address that answered a search sent to it.
+ExchangeOptions TowardsDevice(const DeviceRecord& device);
 
 extern const char* const kNetworkFailedMessage;
 
@@ -69,16 +75,18 @@ class Exchange {
     bool OpenForBroadcast();
 
     void SetTarget(const MacAddress& mac);
-    // Sends the request to 255.255.255.255, and to the route's directed broadcast when it has one;
-    // gives the destinations that the system took it for.
+    // Sends the request to 255.255.255.255, and to the route's directed broadcast when it has one,
+    // or to the unicast address alone; gives the destinations that the system took it for.
     std::vector<Ipv4Address> Send(uint16_t command, const uint8_t* payload = nullptr,
                                   uint16_t payloadLength = 0);
     // The length of a datagram waiting now, without waiting for one.
     std::optional<size_t> PollOnce();
     // The first datagram's length, or nothing once the empty-poll limit is reached.
     std::optional<size_t> AwaitDatagram();
-    // Waits for one datagram; its header when it is long enough to hold one.
-    std::optional<PacketHeader> AwaitReplyHeader();
+    // Sends the request, again while it is unanswered as the retries allow, and takes the first
+    // datagram; its header when it is long enough to hold one.
+    std::optional<PacketHeader> RequestReplyHeader(uint16_t command, const uint8_t* payload,
+                                                   uint16_t payloadLength);
     // Sends the request and waits for one datagram; its length when its command matches.
     // Nothing, and nothing sent, once the exchange stopped at an unanswered request.
     std::optional<size_t> Request(uint16_t command, const uint8_t* payload = nullptr,
@@ -97,12 +105,19 @@ class Exchange {
 
   private:
     void WaitAfterEmptyPoll();
+    // Sends the request until a datagram comes, as the retries allow; its length. With ownOnly and
+    // retries, a datagram that answers another command does not count.
+    std::optional<size_t> SendAndAwait(uint16_t command, const uint8_t* payload,
+                                       uint16_t payloadLength, bool ownOnly);
+    void DropWaitingDatagrams();
 
     SocketLayer& sockets_;
     Reporter& reporter_;
     ExchangeTiming timing_;
     bool stopWhenUnanswered_;
     std::optional<Route> route_;
+    int retries_;
+    std::optional<Ipv4Address> unicastTo_;
     std::optional<uint16_t> firstUnanswered_;
     bool started_ = false;
     SocketLayer::Handle socket_ = SocketLayer::kInvalidHandle;

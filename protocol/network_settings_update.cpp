@@ -55,8 +55,8 @@ SettingsUpdateResult SetNetworkInfo(SocketLayer& sockets, Reporter& reporter, co
     }
     exchange.SetTarget(mac);
     const Payload payload = NetworkSettingsPayload(settings);
-    exchange.Send(CMD_SET_NETWORK_INFO, payload.data(), kPayloadSize);
-    const auto reply = exchange.AwaitReplyHeader();
+    const auto reply =
+        exchange.RequestReplyHeader(CMD_SET_NETWORK_INFO, payload.data(), kPayloadSize);
     if (IsRefusal(reply)) {
         reporter.Report(kSetNetworkInfoFailedMessage);
     }

@@ -1,6 +1,8 @@
 // The shared request and poll loop over the scripted sockets layer.
 #include "protocol/exchange.h"
 
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -87,6 +89,48 @@ TEST_F(ExchangeTest, FirstDatagramEndsTheWaitAndOnlyAMatchingCommandIsTaken) {
     EXPECT_EQ(sockets.receiveAttempts, 5);
     EXPECT_EQ(exchange.Request(CMD_GET_USB_INFO), 40u);
     EXPECT_EQ(ReadU16(exchange.Received()), CMD_GET_USB_INFO);
+}
+
+TEST_F(ExchangeTest, AnUnansweredRequestGoesAgainAsTheRetriesAllow) {
+    struct Case {
+        int retries;
+        int answerAt;  // receive attempt: with retries the first drops what waits, then each send
+                       // polls twice around its one wait
+        size_t sends;
+        bool answered;
+    };
+    const Case cases[] = {{0, 3, 1, false}, {1, 4, 2, true}, {2, 99, 3, false}, {1, 2, 1, true}};
+    for (const Case& c : cases) {
+        testing::ScriptedSocketLayer layer;
+        layer.DeliverAt(c.answerAt, PacketBuilder(CMD_GET_DEVICE_INFO, 20));
+        ExchangeOptions options{200, false, std::nullopt, c.retries};
+        Exchange exchange(layer, reporter, kVerifyLike, options);
+        ASSERT_TRUE(exchange.OpenForBroadcast());
+        EXPECT_EQ(exchange.Request(CMD_GET_DEVICE_INFO).has_value(), c.answered) << c.retries;
+        EXPECT_EQ(layer.sent.size(), c.sends) << c.retries;
+    }
+}
+
+TEST_F(ExchangeTest, WithRetriesLateAnswersToEarlierRequestsAreNotTaken) {
+    sockets.DeliverAt(1, PacketBuilder(CMD_GET_DEVICE_INFO, 20));  // waiting before the request
+    sockets.DeliverAt(3, PacketBuilder(CMD_GET_DEVICE_INFO, 20));  // arriving during its wait
+    sockets.DeliverAt(4, PacketBuilder(CMD_GET_NETWORK_INFO, 88));
+    Exchange exchange(sockets, reporter, kVerifyLike, {400, false, std::nullopt, 1});
+    ASSERT_TRUE(exchange.OpenForBroadcast());
+    EXPECT_EQ(exchange.Request(CMD_GET_NETWORK_INFO), 88u);
+    EXPECT_EQ(sockets.sent.size(), 1u);
+}
+
+TEST_F(ExchangeTest, AUnicastAddressTakesEveryRequestInsteadOfTheBroadcasts) {
+    ExchangeOptions options;
+    options.unicastTo = 0xcb007107;  // 203.0.113.7
+    Exchange exchange(sockets, reporter, kVerifyLike, options);
+    ASSERT_TRUE(exchange.OpenForBroadcast());
+    EXPECT_THAT(exchange.Send(CMD_VERIFY), ElementsAre(0xcb007107u));
+    EXPECT_EQ(sockets.calls.back(), "SendTo 100 203.0.113.7 1638");
+    EXPECT_EQ(std::count_if(sockets.calls.begin(), sockets.calls.end(),
+                            [](const std::string& call) { return call.rfind("Send", 0) == 0; }),
+              1);
 }
 
 TEST_F(ExchangeTest, RequestsCarryTheTargetAndNoBytesOfEarlierPayloads) {

@@ -162,7 +162,7 @@ void MainWindow::ShowDeviceDetails() {
     }
     ClearDetails();
     const DeviceDetails details =
-        QueryDeviceDetails(platform_.sockets, reporter_, *record, ThroughItsAdapter(*record));
+        QueryDeviceDetails(platform_.sockets, reporter_, *record, TowardsDevice(*record));
     if (!details.opened) {
         return;
     }

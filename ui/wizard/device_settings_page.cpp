@@ -80,7 +80,7 @@ int DeviceSettingsPage::Apply(const DeviceRecord& device) {
         return 1;
     }
     return SetDeviceInfo(sockets_, reporter_, device.macAddress, device.name,
-                         ChosenSettings(description), ThroughItsAdapter(device))
+                         ChosenSettings(description), TowardsDevice(device))
         .code;
 }
 

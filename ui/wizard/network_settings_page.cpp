@@ -57,8 +57,7 @@ int NetworkSettingsPage::Apply(const DeviceRecord& device) {
     for (int i = 0; i < 5; ++i) {
         settings.*kAddressFields[i].settings = addresses_[i].Address();
     }
-    return SetNetworkInfo(sockets_, reporter_, device.macAddress, settings,
-                          ThroughItsAdapter(device))
+    return SetNetworkInfo(sockets_, reporter_, device.macAddress, settings, TowardsDevice(device))
         .code;
 }
 
