@@ -20,32 +20,47 @@ std::string CsvField(const std::string& text) {
     return quoted + '"';
 }
 
+// The last column of a line and of the table.
+std::string HeardBy(const ListedDevice& device) {
+    return device.via.empty() ? device.adapterName : "via " + device.via;
+}
+
 }  // namespace
 
 ListedDevice ListDevice(const FoundDevice& device) {
     const DeviceRecord& record = *device.record;
     const NetworkAdapter adapter = record.adapter.value_or(NetworkAdapter{});
-    return {record.name,  FormatMacAddress(record.macAddress), record.ipAddress, record.productCode,
-            adapter.name, FormatIpv4(adapter.address)};
+    return {record.name,
+            FormatMacAddress(record.macAddress),
+            record.ipAddress,
+            record.productCode,
+            record.adapter ? adapter.name : "",
+            record.adapter ? FormatIpv4(adapter.address) : "",
+            record.via ? FormatIpv4(*record.via) : ""};
 }
 
 std::string DeviceLine(const ListedDevice& device, char separator) {
     return device.name + separator + device.mac + separator + device.ip + separator +
-           device.adapterName;
+           HeardBy(device);
 }
 
 Json DeviceJson(const ListedDevice& device) {
-    return {{"name", device.name},
-            {"mac", device.mac},
-            {"ip", device.ip},
-            {"productCode", device.productCode},
-            {"adapter", {{"name", device.adapterName}, {"address", device.adapterAddress}}}};
+    Json json = {{"name", device.name},
+                 {"mac", device.mac},
+                 {"ip", device.ip},
+                 {"productCode", device.productCode}};
+    if (device.via.empty()) {
+        json["adapter"] = {{"name", device.adapterName}, {"address", device.adapterAddress}};
+    } else {
+        json["via"] = device.via;
+    }
+    return json;
 }
 
 std::string DeviceTable(const std::vector<ListedDevice>& devices) {
     std::vector<std::vector<std::string>> rows{{"NAME", "MAC ADDRESS", "IP ADDRESS", "ADAPTER"}};
     for (const ListedDevice& device : devices) {
-        rows.push_back({device.name, device.mac, device.ip, device.adapterName});
+        rows.push_back({device.name, device.mac, device.ip, HeardBy(device)});
     }
     std::vector<size_t> widths(rows[0].size());
     for (const auto& row : rows) {
@@ -64,12 +79,13 @@ std::string DeviceTable(const std::vector<ListedDevice>& devices) {
 }
 
 std::string CsvHeader() {
-    return "name,mac,ip,productCode,adapter\r\n";
+    return "name,mac,ip,productCode,adapter,via\r\n";
 }
 
 std::string CsvRecord(const ListedDevice& device) {
     return CsvField(device.name) + ',' + device.mac + ',' + CsvField(device.ip) + ',' +
-           CsvField(device.productCode) + ',' + CsvField(device.adapterName) + "\r\n";
+           CsvField(device.productCode) + ',' + CsvField(device.adapterName) + ',' + device.via +
+           "\r\n";
 }
 
 }  // namespace zerin::cli

@@ -1,5 +1,5 @@
 // How `search` writes a device it found: a tab-separated line, a JSON object, a CSV record, each
-// ending with the adapter that heard the device.
+// ending with the adapter that heard the device or the target address that answered.
 #pragma once
 
 #include <string>
@@ -18,21 +18,23 @@ struct ListedDevice {
     std::string productCode;
     std::string adapterName;
     std::string adapterAddress;
+    std::string via;  // the target address that answered; empty for a device heard by adapter
 };
 
 ListedDevice ListDevice(const FoundDevice& device);
 
-// name, MAC, IP address and adapter name, separated by the separator.
+// name, MAC, IP address and adapter name or "via ADDRESS", separated by the separator.
 std::string DeviceLine(const ListedDevice& device, char separator);
 
-// {"name", "mac", "ip", "productCode", "adapter": {"name", "address"}}
+// {"name", "mac", "ip", "productCode", "adapter": {"name", "address"}}, or "via": "ADDRESS" in
+// place of the adapter.
 Json DeviceJson(const ListedDevice& device);
 
 // For a terminal: a header line, then a line a device, the columns aligned.
 std::string DeviceTable(const std::vector<ListedDevice>& devices);
 
 // RFC 4180: the header and the records end with CR LF; a field holding a comma, a quote or a
-// line end is quoted, its quotes doubled.
+// line end is quoted, its quotes doubled. The adapter and via columns: one of them is empty.
 std::string CsvHeader();
 std::string CsvRecord(const ListedDevice& device);
 

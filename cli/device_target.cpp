@@ -8,39 +8,46 @@ namespace zerin::cli {
 
 void AddDeviceTarget(CLI::App& command, DeviceTarget& target) {
     command.add_option("DEVICE", target.device, "the device's name or MAC address")->required();
-    AddAdapterOption(command, target.adapters);
-    AddTimeoutOption(command, target.timeoutSeconds);
+    AddSearchOptions(command, target.search);
+    AddTimeoutOptions(command, target.timeoutSeconds, target.retries);
     command.add_flag("--json", target.json, "print JSON");
 }
 
-void AddTimeoutOption(CLI::App& command, double& seconds) {
+void AddTimeoutOptions(CLI::App& command, double& seconds, int& retries) {
     command
         .add_option("--timeout", seconds,
-                    "seconds to wait for each reply; the first unanswered request ends the work "
-                    "with the device")
+                    "seconds to wait for a reply to each send of a request; the first request "
+                    "left unanswered ends the work with the device")
         ->type_name("SECONDS")
         ->capture_default_str()
         ->check(CLI::Range(0.1, 3600.0).description(""));
+    command
+        .add_option("--retries", retries,
+                    "sends of an unanswered request again, 0 for none: one request waits at most "
+                    "(N + 1) x --timeout")
+        ->type_name("N")
+        ->capture_default_str()
+        ->check(CLI::Range(0, 10).description(""));
 }
 
-ExchangeOptions ExchangeOptionsOf(int timeoutMs, const DeviceRecord& device) {
+ExchangeOptions ExchangeOptionsOf(int timeoutMs, int retries, const DeviceRecord& device) {
     ExchangeOptions options = TowardsDevice(device);
     options.replyTimeoutMs = timeoutMs;
     options.stopWhenUnanswered = true;
+    options.retries = retries;
     return options;
 }
 
 ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const DeviceRecord& device) {
-    return ExchangeOptionsOf(Milliseconds(target.timeoutSeconds), device);
+    return ExchangeOptionsOf(Milliseconds(target.timeoutSeconds), target.retries, device);
 }
 
 Lookup LookUpDevice(CommandContext& context, const DeviceTarget& target) {
-    const AdapterChoice choice = ChooseAdapters(context, target.adapters);
+    const PlanChoice choice = PlanSearch(context, target.search);
     if (choice.status != kExitDone) {
         return {{}, choice.status};
     }
-    std::vector<FoundDevice> devices =
-        FindDevices(context, choice.adapters, kSearchWindowMs).devices;
+    std::vector<FoundDevice> devices = FindDevices(context, choice.plan, {target.device}).devices;
     if (FoundDevice* found = DeviceNamed(devices, target.device)) {
         return {std::move(*found), kExitDone};
     }

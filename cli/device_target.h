@@ -1,6 +1,6 @@
 // The device a command acts on: its DEVICE argument (a name or MAC address as `search` prints
-// it), the adapters its search goes through, how long each of its replies is waited for, and its
-// lookup by a search.
+// it), where its search goes, how long each of its replies is waited for and how often a request
+// goes again, and its lookup by a search.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -15,20 +15,23 @@ namespace zerin::cli {
 
 struct DeviceTarget {
     std::string device;
-    std::vector<std::string> adapters;
+    SearchOptions search;
     double timeoutSeconds = 3;
+    int retries = 1;
     bool json = false;
 };
 
-// DEVICE, --adapter, --timeout and --json.
+// DEVICE, the search's options, --timeout, --retries and --json.
 void AddDeviceTarget(CLI::App& command, DeviceTarget& target);
 
-// --timeout SECONDS, how long each reply is waited for.
-void AddTimeoutOption(CLI::App& command, double& seconds);
+// --timeout SECONDS, how long each reply is waited for, and --retries N, how often an unanswered
+// request goes again.
+void AddTimeoutOptions(CLI::App& command, double& seconds, int& retries);
 
-// Each reply waited for the timeout, no request after the first one unanswered, and every request
-// through the adapter that heard the device.
-ExchangeOptions ExchangeOptionsOf(int timeoutMs, const DeviceRecord& device);
+// Each reply waited for the timeout after each send, a request sent again as the retries allow,
+// no request after the first one left unanswered, and every request the way the device's search
+// answer came.
+ExchangeOptions ExchangeOptionsOf(int timeoutMs, int retries, const DeviceRecord& device);
 // The same with the target's --timeout.
 ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const DeviceRecord& device);
 
@@ -37,8 +40,8 @@ struct Lookup {
     int status;         // kExitDone when found, else the exit status of the reason
 };
 
-// The first device found whose name or MAC address text is the target's; the reason said when
-// there is none.
+// The first device found whose name or MAC address text is the target's, by a search that ends
+// when it has answered; the reason said when there is none.
 Lookup LookUpDevice(CommandContext& context, const DeviceTarget& target);
 
 }  // namespace zerin::cli

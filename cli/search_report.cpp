@@ -32,19 +32,24 @@ std::string Answerer(const std::vector<FoundDevice>& devices, const MacAddress& 
     return FormatMacAddress(mac);
 }
 
-// Each device heard, once, with the number of its answers.
-std::vector<std::pair<MacAddress, int>> CountAnswers(const std::vector<MacAddress>& heard) {
-    std::vector<std::pair<MacAddress, int>> answers;
-    for (const MacAddress& mac : heard) {
+// Each one heard, once, with the number of its answers.
+template <typename Heard>
+std::vector<std::pair<Heard, int>> CountAnswers(const std::vector<Heard>& heard) {
+    std::vector<std::pair<Heard, int>> answers;
+    for (const Heard& one : heard) {
         auto known = std::find_if(answers.begin(), answers.end(),
-                                  [&](const auto& answer) { return answer.first == mac; });
+                                  [&](const auto& answer) { return answer.first == one; });
         if (known == answers.end()) {
-            answers.push_back({mac, 1});
+            answers.push_back({one, 1});
         } else {
             ++known->second;
         }
     }
     return answers;
+}
+
+std::string Answers(int count) {
+    return count > 1 ? " (" + std::to_string(count) + " answers)" : "";
 }
 
 // What went out through one adapter and what came back through it.
@@ -55,8 +60,7 @@ void SayWhatWasHeard(CommandContext& context, const NetworkAdapter& adapter,
                      ? "the search request could not be sent through " + through
                      : through + ": search request sent to " + Destinations(report.sentTo));
     for (const auto& [mac, count] : CountAnswers(report.heard)) {
-        Say(context, adapter.name + " heard " + Answerer(devices, mac) +
-                         (count > 1 ? " (" + std::to_string(count) + " answers)" : ""));
+        Say(context, adapter.name + " heard " + Answerer(devices, mac) + Answers(count));
     }
     if (!report.sentTo.empty() && report.heard.empty()) {
         Say(context, "no answer through " + adapter.name + ": is UDP port " +
@@ -64,12 +68,41 @@ void SayWhatWasHeard(CommandContext& context, const NetworkAdapter& adapter,
     }
 }
 
+// What went to the targets and which of their addresses answered.
+void SayWhatTheTargetsAnswered(CommandContext& context, const WideSearchPlan& plan,
+                               const TargetSearchReport& report,
+                               const std::vector<FoundDevice>& devices) {
+    Say(context, "targets: search request sent to " + std::to_string(AddressCount(plan.targets)) +
+                     " addresses, " + std::to_string(report.sent) + " datagrams in all");
+    for (const auto& [heard, count] : CountAnswers(report.heard)) {
+        Say(context, FormatIpv4(heard.first) + " answered: " + Answerer(devices, heard.second) +
+                         Answers(count));
+    }
+    if (report.heard.empty()) {
+        Say(context, "no target answered: do the routers on the way pass UDP port " +
+                         std::to_string(kDevicePort) + " both ways?");
+    }
+}
+
 }  // namespace
 
-void SayWhatTheSearchDid(CommandContext& context, const std::vector<NetworkAdapter>& adapters,
+void SayWhatTheSearchDid(CommandContext& context, const WideSearchPlan& plan,
                          const SearchResult& result) {
-    for (size_t i = 0; i < result.reports.size(); ++i) {
-        SayWhatWasHeard(context, adapters[i], result.reports[i], result.devices);
+    const WideSearchReport& report = result.report;
+    if (!report.opened) {
+        return;
+    }
+    for (size_t i = 0; i < report.adapters.size(); ++i) {
+        SayWhatWasHeard(context, plan.adapters[i], report.adapters[i], result.devices);
+    }
+    if (!plan.targets.empty()) {
+        SayWhatTheTargetsAnswered(context, plan, report.targets, result.devices);
+    }
+    if (report.receiveBufferBytes < kWideSearchReceiveBufferBytes) {
+        Say(context, "the system granted a receive buffer of " +
+                         std::to_string(report.receiveBufferBytes) + " bytes of the " +
+                         std::to_string(kWideSearchReceiveBufferBytes) +
+                         " asked for: in a burst, answers beyond it may be lost");
     }
 }
 

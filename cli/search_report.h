@@ -1,6 +1,6 @@
 // What a search says it did under -v, on standard error: for each adapter where its request went
-// and which devices answered through it, and a hint where none did, so that a firewall can be told
-// from an empty network.
+// and which devices answered through it, the same for the targets, and a hint where none did, so
+// that a firewall can be told from an empty network; and a receive buffer smaller than asked for.
 #pragma once
 
 #include <vector>
@@ -10,7 +10,7 @@
 
 namespace zerin::cli {
 
-void SayWhatTheSearchDid(CommandContext& context, const std::vector<NetworkAdapter>& adapters,
+void SayWhatTheSearchDid(CommandContext& context, const WideSearchPlan& plan,
                          const SearchResult& result);
 
 }  // namespace zerin::cli

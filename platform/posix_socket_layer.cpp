@@ -94,8 +94,11 @@ bool PosixSocketLayer::EnableBroadcast(Handle socket) {
     return setsockopt(Fd(socket), SOL_SOCKET, SO_BROADCAST, &on, sizeof on) == 0;
 }
 
+// A process allowed to administer the network gets the size past the system's limit for others.
 int PosixSocketLayer::SetReceiveBuffer(Handle socket, int bytes) {
-    setsockopt(Fd(socket), SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
+    if (setsockopt(Fd(socket), SOL_SOCKET, SO_RCVBUFFORCE, &bytes, sizeof bytes) != 0) {
+        setsockopt(Fd(socket), SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
+    }
     int granted = 0;
     socklen_t size = sizeof granted;
     getsockopt(Fd(socket), SOL_SOCKET, SO_RCVBUF, &granted, &size);

@@ -56,16 +56,12 @@ std::unique_ptr<DeviceRecord> ParseSearchReply(const uint8_t* bytes, size_t leng
     return record;
 }
 
-namespace {
-
-// Through the adapter to its directed broadcast too, unless that is its own address (a /32).
 Route SearchRoute(const NetworkAdapter& adapter) {
     const Ipv4Address broadcast = BroadcastAddress(adapter);
     return {adapter,
             broadcast != adapter.address ? std::optional<Ipv4Address>(broadcast) : std::nullopt};
 }
 
-// Hands on the first answer of each device only, by its MAC.
 AddDeviceCallback FirstAnswerOfEach(const AddDeviceCallback& addDevice) {
     auto heard = std::make_shared<std::set<MacAddress>>();
     return [heard, addDevice](std::unique_ptr<DeviceRecord> record) {
@@ -75,6 +71,8 @@ AddDeviceCallback FirstAnswerOfEach(const AddDeviceCallback& addDevice) {
     };
 }
 
+namespace {
+
 // The search through several adapters: one exchange an adapter, all taking answers in one window.
 class AdapterSearch {
   public:
@@ -83,8 +81,7 @@ class AdapterSearch {
         : sockets_(sockets),
           reporter_(reporter),
           adapters_(adapters),
-          addDevice_(FirstAnswerOfEach(addDevice)),
-          reports_(adapters.size()) {}
+          addDevice_(FirstAnswerOfEach(addDevice)) {}
 
     // Opens a socket through each adapter; false, reported, when one cannot be opened: a sockets
     // layer that does not start, or a socket that cannot be made, fails every adapter alike.
@@ -102,10 +99,10 @@ class AdapterSearch {
     }
 
     void Send() {
-        for (size_t i = 0; i < exchanges_.size(); ++i) {
-            exchanges_[i]->AllowBroadcast();
-            sockets_.SetReceiveBuffer(exchanges_[i]->Socket(), kSearchReceiveBufferBytes);
-            reports_[i].sentTo = exchanges_[i]->Send(CMD_SEARCH);
+        for (const auto& exchange : exchanges_) {
+            exchange->AllowBroadcast();
+            sockets_.SetReceiveBuffer(exchange->Socket(), kSearchReceiveBufferBytes);
+            exchange->Send(CMD_SEARCH);
         }
     }
 
@@ -119,8 +116,6 @@ class AdapterSearch {
         }
     }
 
-    std::vector<AdapterSearchReport> Reports() const { return reports_; }
-
   private:
     // Takes every datagram waiting on any of the sockets; false when none was.
     bool TakeWaitingAnswers() {
@@ -129,7 +124,6 @@ class AdapterSearch {
             while (const auto length = exchanges_[i]->PollOnce()) {
                 any = true;
                 if (auto record = ParseSearchReply(exchanges_[i]->Received(), *length)) {
-                    reports_[i].heard.push_back(record->macAddress);
                     record->adapter = adapters_[i];
                     addDevice_(std::move(record));
                 }
@@ -143,7 +137,6 @@ class AdapterSearch {
     const std::vector<NetworkAdapter>& adapters_;
     AddDeviceCallback addDevice_;
     std::vector<std::unique_ptr<Exchange>> exchanges_;
-    std::vector<AdapterSearchReport> reports_;
 };
 
 }  // namespace
@@ -175,19 +168,6 @@ void SearchDevices(SocketLayer& sockets, Reporter& reporter,
         search.Send();
         search.Collect(kSearchWindowMs);
     }
-}
-
-std::vector<AdapterSearchReport> SearchThroughAdapters(SocketLayer& sockets, Reporter& reporter,
-                                                       const std::vector<NetworkAdapter>& adapters,
-                                                       int windowMs,
-                                                       const AddDeviceCallback& addDevice) {
-    AdapterSearch search(sockets, reporter, adapters, addDevice);
-    if (!search.Open()) {
-        return {};
-    }
-    search.Send();
-    search.Collect(windowMs);
-    return search.Reports();
 }
 
 }  // namespace zerin

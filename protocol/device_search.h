@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "protocol/device_record.h"
+#include "protocol/exchange.h"
 #include "protocol/network_adapter.h"
 #include "protocol/reporter.h"
 #include "protocol/socket_layer.h"
@@ -32,23 +33,13 @@ void SearchDevices(SocketLayer& sockets, Reporter& reporter, const AddDeviceCall
 void SearchDevices(SocketLayer& sockets, Reporter& reporter,
                    const std::vector<NetworkAdapter>& adapters, const AddDeviceCallback& addDevice);
 
-// What a search did through one adapter.
-struct AdapterSearchReport {
-    std::vector<Ipv4Address> sentTo;  // the destinations the system took the request for
-    std::vector<MacAddress> heard;    // the MAC of each valid answer, repeats included
-};
-
-// The search through several adapters at once, for the command-line tool: the search request goes
-// through each adapter, to 255.255.255.255 and to the adapter's directed broadcast address, and
-// the answers on all of the sockets are taken within one window, which ends after as many empty
-// rounds of polls as the search's waits fill it. Each device is handed on as above. The search
-// stops, reported, when a socket cannot be opened; the reports are then empty.
-std::vector<AdapterSearchReport> SearchThroughAdapters(SocketLayer& sockets, Reporter& reporter,
-                                                       const std::vector<NetworkAdapter>& adapters,
-                                                       int windowMs,
-                                                       const AddDeviceCallback& addDevice);
-
 // The record for a search reply, or null when the datagram is not a valid search reply.
 std::unique_ptr<DeviceRecord> ParseSearchReply(const uint8_t* bytes, size_t length);
+
+// Through the adapter, to its directed broadcast too unless that is its own address (a /32).
+Route SearchRoute(const NetworkAdapter& adapter);
+
+// Hands on the first answer of each device only, by its MAC.
+AddDeviceCallback FirstAnswerOfEach(const AddDeviceCallback& addDevice);
 
 }  // namespace zerin

@@ -90,12 +90,21 @@ void Exchange::SetTarget(const MacAddress& mac) {
     std::copy(mac.begin(), mac.end(), sendBuffer_ + kMacOffset);
 }
 
-std::vector<Ipv4Address> Exchange::Send(uint16_t command, const uint8_t* payload,
-                                        uint16_t payloadLength) {
+size_t Exchange::Build(uint16_t command, const uint8_t* payload, uint16_t payloadLength) {
     WriteU16(sendBuffer_ + kCommandOffset, command);
     WriteU16(sendBuffer_ + kPayloadLengthOffset, payloadLength);
     std::copy_n(payload, payloadLength, sendBuffer_ + kHeaderSize);
-    const size_t length = kHeaderSize + payloadLength;
+    return kHeaderSize + payloadLength;
+}
+
+bool Exchange::SendTo(Ipv4Address address, uint16_t command) {
+    return sockets_.SendTo(socket_, sendBuffer_, Build(command, nullptr, 0), address,
+                           kDevicePort) == 0;
+}
+
+std::vector<Ipv4Address> Exchange::Send(uint16_t command, const uint8_t* payload,
+                                        uint16_t payloadLength) {
+    const size_t length = Build(command, payload, payloadLength);
     std::vector<Ipv4Address> taken;
     if (unicastTo_) {
         if (sockets_.SendTo(socket_, sendBuffer_, length, *unicastTo_, kDevicePort) == 0) {

@@ -79,6 +79,8 @@ class Exchange {
     // or to the unicast address alone; gives the destinations that the system took it for.
     std::vector<Ipv4Address> Send(uint16_t command, const uint8_t* payload = nullptr,
                                   uint16_t payloadLength = 0);
+    // Sends the request to the one address alone; true when the system took it.
+    bool SendTo(Ipv4Address address, uint16_t command);
     // The length of a datagram waiting now, without waiting for one.
     std::optional<size_t> PollOnce();
     // The first datagram's length, or nothing once the empty-poll limit is reached.
@@ -104,6 +106,8 @@ class Exchange {
     SocketLayer::Handle Socket() const { return socket_; }
 
   private:
+    // Puts the request into the send buffer; its length.
+    size_t Build(uint16_t command, const uint8_t* payload, uint16_t payloadLength);
     void WaitAfterEmptyPoll();
     // Sends the request until a datagram comes, as the retries allow; its length. With ownOnly and
     // retries, a datagram that answers another command does not count.

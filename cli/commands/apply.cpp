@@ -66,9 +66,9 @@ class ApplyCommand : public Command {
             ->type_name("N")
             ->capture_default_str()
             ->check(CLI::Range(1, 256).description(""));
-        AddTimeoutOption(*command, timeoutSeconds_);
+        AddTimeoutOptions(*command, timeoutSeconds_, run_.retries);
         command->add_flag("--json", json_, "print a JSON array, an object per entry");
-        AddAdapterOption(*command, adapters_);
+        AddSearchOptions(*command, search_);
         AddCredentialOptions(*command, credentials_);
         return command;
     }
@@ -78,15 +78,18 @@ class ApplyCommand : public Command {
         if (!ReadEntries(context) || !ReadPasswords(context)) {
             return kExitBadInput;
         }
-        const AdapterChoice choice = ChooseAdapters(context, adapters_);
+        const PlanChoice choice = PlanSearch(context, search_, targets_);
         if (choice.status != kExitDone) {
             return choice.status;
         }
-        std::vector<FoundDevice> found =
-            FindDevices(context, choice.adapters, kSearchWindowMs).devices;
-        std::vector<const FoundDevice*> devices;
+        std::vector<std::string> wanted;
         for (const FleetEntry& entry : entries_) {
-            devices.push_back(DeviceNamed(found, entry.mac.value_or(entry.name.value_or(""))));
+            wanted.push_back(entry.mac.value_or(entry.name.value_or("")));
+        }
+        std::vector<FoundDevice> found = FindDevices(context, choice.plan, wanted).devices;
+        std::vector<const FoundDevice*> devices;
+        for (const std::string& device : wanted) {
+            devices.push_back(DeviceNamed(found, device));
         }
         if (!Distinct(context, devices)) {
             return kExitBadInput;
@@ -109,12 +112,13 @@ class ApplyCommand : public Command {
             return false;
         }
         std::string error;
-        auto entries = ReadFleetFile(text.str(), error);
-        if (!entries) {
+        auto fleet = ReadFleetFile(text.str(), error);
+        if (!fleet) {
             Say(context, file_ + ": " + error);
             return false;
         }
-        entries_ = std::move(*entries);
+        entries_ = std::move(fleet->entries);
+        targets_ = std::move(fleet->targets);
         return true;
     }
 
@@ -216,9 +220,10 @@ class ApplyCommand : public Command {
     int jobs_ = 8;
     double timeoutSeconds_ = 3;
     bool json_ = false;
-    std::vector<std::string> adapters_;
+    SearchOptions search_;
     CredentialOptions credentials_;
     std::vector<FleetEntry> entries_;
+    std::vector<AddressRange> targets_;
     std::vector<EntryPassword> passwords_;
 };
 

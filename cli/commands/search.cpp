@@ -21,27 +21,26 @@ class SearchCommand : public Command {
     CLI::App* Declare(CLI::App& tool) override {
         CLI::App* command = tool.add_subcommand(
             "search",
-            "Search through every network adapter and list each device once: name, MAC and IP "
-            "address, and the adapter that heard it");
-        AddAdapterOption(*command, adapters_);
+            "Search through every network adapter, and by unicast to any targets, and list each "
+            "device once: name, MAC and IP address, and the adapter that heard it or the target "
+            "address that answered. The request goes twice, at the start and a quarter of the "
+            "way into the window");
+        AddSearchOptions(*command, options_);
         CLI::Option* json = command->add_flag("--json", json_, "print JSON");
         command->add_flag("--csv", csv_, "print CSV with a header line")->excludes(json);
         command->add_flag("-v,--verbose", verbose_,
-                          "say on standard error what was sent and heard through each adapter");
-        command->add_option("--window", windowSeconds_, "seconds the search takes answers")
-            ->type_name("SECONDS")
-            ->capture_default_str()
-            ->check(CLI::Range(0.1, 3600.0).description(""));
+                          "say on standard error what was sent and heard through each adapter and "
+                          "to the targets");
         DeclareWatch(*command);
         return command;
     }
 
     int Run(CommandContext& context) override {
-        const AdapterChoice choice = ChooseAdapters(context, adapters_);
+        const PlanChoice choice = PlanSearch(context, options_);
         if (choice.status != kExitDone) {
             return choice.status;
         }
-        return watch_ ? Watch(context, choice.adapters) : List(context, choice.adapters);
+        return watch_ ? Watch(context, choice.plan) : List(context, choice.plan);
     }
 
   private:
@@ -61,11 +60,10 @@ class SearchCommand : public Command {
             ->check(CLI::PositiveNumber.description(""));
     }
 
-    std::vector<ListedDevice> Search(CommandContext& context,
-                                     const std::vector<NetworkAdapter>& adapters) const {
-        const SearchResult result = FindDevices(context, adapters, Milliseconds(windowSeconds_));
+    std::vector<ListedDevice> Search(CommandContext& context, const WideSearchPlan& plan) const {
+        const SearchResult result = FindDevices(context, plan);
         if (verbose_) {
-            SayWhatTheSearchDid(context, adapters, result);
+            SayWhatTheSearchDid(context, plan, result);
         }
         std::vector<ListedDevice> listed;
         for (const FoundDevice& device : result.devices) {
@@ -74,8 +72,8 @@ class SearchCommand : public Command {
         return listed;
     }
 
-    int List(CommandContext& context, const std::vector<NetworkAdapter>& adapters) const {
-        const std::vector<ListedDevice> devices = Search(context, adapters);
+    int List(CommandContext& context, const WideSearchPlan& plan) const {
+        const std::vector<ListedDevice> devices = Search(context, plan);
         if (json_) {
             Json array = Json::array();
             for (const ListedDevice& device : devices) {
@@ -93,14 +91,14 @@ class SearchCommand : public Command {
         return Finish(context, kExitDone);
     }
 
-    int Watch(CommandContext& context, const std::vector<NetworkAdapter>& adapters) const {
+    int Watch(CommandContext& context, const WideSearchPlan& plan) const {
         context.stopSignals.Catch();
         DeviceWatch watch;
         for (int window = 0; count_ == 0 || window < count_; ++window) {
             if ((window > 0 && !WaitInterval(context)) || context.stopSignals.Requested()) {
                 break;
             }
-            for (const WatchEvent& event : watch.Update(Search(context, adapters))) {
+            for (const WatchEvent& event : watch.Update(Search(context, plan))) {
                 PrintEvent(context, event);
             }
             if (context.sockets.Failure()) {
@@ -133,11 +131,10 @@ class SearchCommand : public Command {
         context.out.flush();
     }
 
-    std::vector<std::string> adapters_;
+    SearchOptions options_;
     bool json_ = false;
     bool csv_ = false;
     bool verbose_ = false;
-    double windowSeconds_ = kSearchWindowMs / 1000.0;
     bool watch_ = false;
     double intervalSeconds_ = 5;
     int count_ = 0;

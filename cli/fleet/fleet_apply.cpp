@@ -45,7 +45,7 @@ class EntryRun {
           run_(run),
           sockets_(platform),
           record_(*device.record),
-          options_(ExchangeOptionsOf(run.timeoutMs, *device.record)) {
+          options_(ExchangeOptionsOf(run.timeoutMs, run.retries, *device.record)) {
         result_.mac = FormatMacAddress(record_.macAddress);
         result_.name = record_.name;
     }

@@ -45,6 +45,7 @@ struct EntryResult {
 struct ApplyRun {
     bool dryRun = false;
     int timeoutMs = 3000;
+    int retries = 1;  // sends again of a request left unanswered
     // The run's administrator name and password, for a guarded device whose entry names none.
     std::optional<std::string> user;
     std::optional<std::string> password;

@@ -7,6 +7,7 @@
 
 #include "cli/json_output.h"
 #include "cli/password_sources.h"
+#include "cli/search_targets.h"
 #include "cli/value_parsers.h"
 #include "protocol/description_rule.h"
 #include "protocol/network_adapter.h"
@@ -75,7 +76,27 @@ class Reader {
         if (!json.is_object() || !json.contains("devices") || !json["devices"].is_array()) {
             return Fail("the file", "an object with a \"devices\" array");
         }
-        return KnownKeys(json, "the file", {{"defaults", "devices"}});
+        return KnownKeys(json, "the file", {{"defaults", "devices", "targets"}});
+    }
+
+    bool Targets(const Json& json, std::vector<AddressRange>& targets) {
+        if (!json.contains("targets")) {
+            return true;
+        }
+        if (!json["targets"].is_array()) {
+            return Fail("targets", "an array of addresses, blocks and ranges");
+        }
+        for (const Json& target : json["targets"]) {
+            const std::string where = "targets[" + std::to_string(targets.size()) + "]";
+            std::string error;
+            const auto range =
+                target.is_string() ? ParseTarget(target.get<std::string>(), error) : std::nullopt;
+            if (!range) {
+                return Fail(where, target.is_string() ? error : "a target takes text");
+            }
+            targets.push_back(*range);
+        }
+        return true;
     }
 
     bool Defaults(const Json& json, FleetSettings& defaults) {
@@ -262,14 +283,16 @@ bool Distinct(const std::vector<FleetEntry>& entries, Reader& reader) {
 
 }  // namespace
 
-std::optional<std::vector<FleetEntry>> ReadFleetFile(const std::string& text, std::string& error) {
+std::optional<FleetFile> ReadFleetFile(const std::string& text, std::string& error) {
     const auto json = Parse(text, error);
     Reader reader(error);
     FleetSettings defaults;
-    if (!json || !reader.TopLevel(*json) || !reader.Defaults(*json, defaults)) {
+    FleetFile file;
+    if (!json || !reader.TopLevel(*json) || !reader.Defaults(*json, defaults) ||
+        !reader.Targets(*json, file.targets)) {
         return std::nullopt;
     }
-    std::vector<FleetEntry> entries;
+    std::vector<FleetEntry>& entries = file.entries;
     for (const Json& object : (*json)["devices"]) {
         FleetEntry entry{
             "devices[" + std::to_string(entries.size()) + "]", {}, {}, defaults, {}, {}};
@@ -278,7 +301,7 @@ std::optional<std::vector<FleetEntry>> ReadFleetFile(const std::string& text, st
         }
         entries.push_back(std::move(entry));
     }
-    return Distinct(entries, reader) ? std::optional(std::move(entries)) : std::nullopt;
+    return Distinct(entries, reader) ? std::optional(std::move(file)) : std::nullopt;
 }
 
 }  // namespace zerin::cli

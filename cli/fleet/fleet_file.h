@@ -2,8 +2,10 @@
 // by MAC address or by name, over defaults for them all. Read strictly: an unknown key, a value of
 // the wrong kind or out of its range is an error that names the entry and the key.
 //
-//     {"defaults": {SETTINGS}, "devices": [{"mac": "00:1a:2b:3c:4d:31", SETTINGS}, ...]}
+//     {"defaults": {SETTINGS}, "devices": [{"mac": "00:1a:2b:3c:4d:31", SETTINGS}, ...],
+//      "targets": ["203.0.113.0/24", ...]}
 //
+// "targets", optional, are searched by unicast as --target is, for devices behind routers.
 // SETTINGS, each optional: "description", "timeZone" (0 to 74, or null for none), "clock" ("now"
 // or "YYYY-MM-DD HH:MM:SS"), "askPassword" (true or false), "network" ({"mode": "static" | "dhcp",
 // "ip", "mask", "gateway", "dns1", "dns2"}). An entry may also name its own "user" and
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "cli/settings_over_record.h"
+#include "protocol/wide_search.h"
 
 namespace zerin::cli {
 
@@ -35,8 +38,12 @@ struct FleetEntry {
     std::optional<std::string> passwordFile;
 };
 
-// The entries of the file's text in the file's order; nothing, with the reason in error, for a
-// file that is not as above.
-std::optional<std::vector<FleetEntry>> ReadFleetFile(const std::string& text, std::string& error);
+struct FleetFile {
+    std::vector<FleetEntry> entries;  // in the file's order
+    std::vector<AddressRange> targets;
+};
+
+// The file's text read; nothing, with the reason in error, for a file that is not as above.
+std::optional<FleetFile> ReadFleetFile(const std::string& text, std::string& error);
 
 }  // namespace zerin::cli

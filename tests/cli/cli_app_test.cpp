@@ -106,8 +106,9 @@ TEST_F(CliAppTest, ASearchThatCannotBeSentIsANetworkFailure) {
 TEST_F(CliAppTest, AWatchEndsAfterItsCountOrAtAStopRequest) {
     EXPECT_EQ(Run({"search", "--watch", "--interval", "0.5", "--count", "2"}), 0);
     EXPECT_TRUE(stopSignals.caught);
-    // Two windows of 20 sleeps, and between them the interval in 5 steps of 100 ms.
-    EXPECT_EQ(scripted.sleeps, std::vector<int>(45, 100));
+    // Two windows of 20 waits, and between them the interval in 5 sleeps of 100 ms.
+    EXPECT_EQ(scripted.waits, std::vector<int>(40, 100));
+    EXPECT_EQ(scripted.sleeps, std::vector<int>(5, 100));
 
     scripted.sleeps.clear();
     stopSignals.received = 15;

@@ -50,9 +50,9 @@ TEST(DeviceListingTest, CsvQuotesFieldsWithCommasQuotesAndLineEnds) {
     ListedDevice device = Device("198.51.100.10");
     device.name = "Shelf \"A\", 2";
     device.adapterName = "Wi-Fi";
-    EXPECT_EQ(CsvHeader(), "name,mac,ip,productCode,adapter\r\n");
+    EXPECT_EQ(CsvHeader(), "name,mac,ip,productCode,adapter,via\r\n");
     EXPECT_EQ(CsvRecord(device),
-              "\"Shelf \"\"A\"\", 2\",02:5a:00:00:00:10,198.51.100.10,0101,Wi-Fi\r\n");
+              "\"Shelf \"\"A\"\", 2\",02:5a:00:00:00:10,198.51.100.10,0101,Wi-Fi,\r\n");
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ struct Case {
     uint16_t lostReply;  // the command whose replies never come, 0 for none
     EntryStatus status;
     const char* error;
-    size_t writes;  // set device info requests sent
+    size_t writes;  // set device info requests sent, each unanswered one twice
 };
 
 testing::DeviceState Guarded(uint16_t verifyStatus) {
@@ -42,7 +42,7 @@ TEST(FleetApplyTest, AnEntryEndsWhereItsDeviceOrItsReportSays) {
         {"refused verification", Guarded(1), 0, EntryStatus::kRefused,
          "NETSTOR-000010 did not accept the administrator name or password; Verify failed!", 0},
         {"lost write reply", testing::DeviceState(), CMD_SET_DEVICE_INFO, EntryStatus::kNoAnswer,
-         "no answer to the device settings", 1},
+         "no answer to the device settings", 2},
         {"read back otherwise", testing::DeviceState(), 0, EntryStatus::kUnconfirmed,
          "the device reports other values after the write", 1},
         {"invalid date", WithDate("20210230"), 0, EntryStatus::kRefused,

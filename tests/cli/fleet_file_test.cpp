@@ -8,17 +8,18 @@ namespace {
 
 TEST(FleetFileTest, EntriesTakeTheirOwnSettingsOverTheDefaults) {
     std::string error;
-    const auto entries = ReadFleetFile(R"({
+    const auto file = ReadFleetFile(R"({
         "defaults": {"timeZone": 56, "network": {"mode": "static", "mask": "255.255.255.0"}},
         "devices": [
             {"mac": "00:1A:2B:3C:4D:31", "description": "Office", "timeZone": null,
              "network": {"ip": "198.51.100.31"}, "user": "admin", "passwordFile": "pw"},
             {"name": "NETSTOR-000011", "clock": "2021-02-28 23:59:59", "askPassword": false}
-        ]})",
-                                       error);
-    ASSERT_TRUE(entries) << error;
-    ASSERT_EQ(entries->size(), 2u);
-    const FleetEntry& first = (*entries)[0];
+        ],
+        "targets": ["203.0.113.0/30", "192.0.2.9"]})",
+                                    error);
+    ASSERT_TRUE(file) << error;
+    ASSERT_EQ(file->entries.size(), 2u);
+    const FleetEntry& first = file->entries[0];
     EXPECT_EQ(first.label, "devices[0] (00:1a:2b:3c:4d:31)");
     EXPECT_EQ(first.mac, "00:1a:2b:3c:4d:31");
     EXPECT_EQ(first.settings.description, "Office");
@@ -28,12 +29,16 @@ TEST(FleetFileTest, EntriesTakeTheirOwnSettingsOverTheDefaults) {
     EXPECT_EQ(first.settings.network.addresses[1], "255.255.255.0");
     EXPECT_EQ(first.user, "admin");
     EXPECT_EQ(first.passwordFile, "pw");
-    const FleetEntry& second = (*entries)[1];
+    const FleetEntry& second = file->entries[1];
     EXPECT_EQ(second.name, "NETSTOR-000011");
     EXPECT_EQ(second.settings.timeZone, 56);
     EXPECT_EQ(second.settings.clock, "2021-02-28 23:59:59");
     EXPECT_EQ(second.settings.askPassword, false);
     EXPECT_FALSE(second.settings.description);
+    ASSERT_EQ(file->targets.size(), 2u);
+    EXPECT_EQ(file->targets[0].first, 0xcb007100u);
+    EXPECT_EQ(file->targets[0].last, 0xcb007103u);
+    EXPECT_EQ(file->targets[1].last, 0xc0000209u);
 }
 
 TEST(FleetFileTest, EveryRefusalNamesItsEntryAndKey) {
@@ -72,6 +77,11 @@ TEST(FleetFileTest, EveryRefusalNamesItsEntryAndKey) {
         {R"({"devices": [{"name": "A"}, {"name": "A"}]})",
          "devices[1] (A): names the device of devices[0] (A)"},
         {R"({"devices": [{"name": "A", "timeZone": 1e999}]})", "not JSON: a number out of range"},
+        {R"({"devices": [], "targets": "203.0.113.7"})",
+         "targets: an array of addresses, blocks and ranges"},
+        {R"({"devices": [], "targets": ["203.0.113.7", 7]})", "targets[1]: a target takes text"},
+        {R"({"devices": [], "targets": ["203.0.113.40-203.0.113.10"]})",
+         "targets[0]: target 203.0.113.40-203.0.113.10: the range ends before it starts"},
         {R"({"devices": [)", "not JSON: syntax error at line 1, column 14"},
         {"{\n  \"devices\": [\n    {\"name\": \"A\",}\n  ]\n}",
          "not JSON: syntax error at line 3, column 18"},

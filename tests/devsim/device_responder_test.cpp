@@ -83,6 +83,28 @@ TEST(DeviceResponder, EveryDeviceAnswersASearchInOrder) {
     EXPECT_EQ(answers[0].delayMs, 0u);
 }
 
+TEST(DeviceResponder, AUnicastReachesOnlyTheDeviceAtItsAddress) {
+    std::vector<DeviceState> devices = TwoDevices();
+    devices[1].ip = "203.0.113.7";
+    const std::vector<Answer> answers = Respond(devices, Datagram(12, 0), "203.0.113.7");
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(TextAt(answers[0].bytes, 16, 16), "SECOND");
+    EXPECT_TRUE(Respond(devices, Request(CMD_GET_DEVICE_INFO, kFirstMac), "203.0.113.7").empty());
+    EXPECT_TRUE(Respond(devices, Datagram(12, 0), "203.0.113.8").empty());
+}
+
+TEST(DeviceResponder, ADropFaultLosesTheFirstOfEveryNRequestsItActsOn) {
+    std::vector<DeviceState> devices = {Device("FIRST", kFirstMac)};
+    std::string error;
+    devices[0].faults = {*ParseFault("drop:3@get_device_info", error)};
+    std::string answered;
+    for (int i = 0; i < 7; ++i) {
+        answered += Respond(devices, Request(CMD_GET_DEVICE_INFO, kFirstMac)).empty() ? '-' : 'A';
+        answered += Respond(devices, Datagram(12, 0)).empty() ? '-' : 's';
+    }
+    EXPECT_EQ(answered, "-sAsAs-sAsAs-s");
+}
+
 TEST(DeviceResponder, OnlyTheAddressedDeviceAnswersOtherCommands) {
     const uint16_t commands[] = {CMD_GET_DEVICE_INFO, CMD_GET_NETWORK_INFO, CMD_GET_USB_INFO,
                                  CMD_GET_SHARE_COUNT};

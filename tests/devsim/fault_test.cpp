@@ -27,6 +27,8 @@ TEST(Fault, ParsesKindArgumentAndCommand) {
         {"broadcast", FaultKind::kBroadcast, 0, "", std::nullopt},
         {"broadcast@search", FaultKind::kBroadcast, 0, "", CMD_SEARCH},
         {"forget@set_device_info", FaultKind::kForget, 0, "", CMD_SET_DEVICE_INFO},
+        {"drop@search", FaultKind::kDrop, 2, "", CMD_SEARCH},
+        {"drop:10", FaultKind::kDrop, 10, "", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -45,7 +47,7 @@ TEST(Fault, RefusesMalformedFaults) {
         "",           "loud",          "delay",       "delay:soon", "delay:600001",
         "silent:3",   "twice:2",       "refuse",      "refuse:0",   "refuse:65536",
         "product:01", "product:01010", "stray:bogus", "silent@",    "twice@nosuch",
-        "@search",    "broadcast:1",   "forget:1"};
+        "@search",    "broadcast:1",   "forget:1",    "drop:0",     "drop:x"};
     for (const char* text : cases) {
         std::string error;
         EXPECT_FALSE(ParseFault(text, error)) << text;

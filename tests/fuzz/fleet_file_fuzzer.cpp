@@ -8,9 +8,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string error;
-    const auto entries =
+    const auto file =
         zerin::cli::ReadFleetFile(std::string(reinterpret_cast<const char*>(data), size), error);
-    if (!entries && error.empty()) {
+    if (!file && error.empty()) {
         __builtin_trap();
     }
     return 0;

@@ -20,9 +20,10 @@ printf '%s\t%s\t%s\t%s\n' NETSTOR-000050 02:5a:00:00:00:50 198.51.100.50 zerin0 
     NETSTOR-000051 02:5a:00:00:00:51 192.0.2.51 zerin0 \
     NETSTOR-000060 02:5a:00:00:00:60 203.0.113.60 zerin2 > "$WORK/expected.txt"
 diff "$WORK/expected.txt" "$WORK/search.txt" >&2 || fail "search found otherwise"
-# Each simulator heard the search twice, to 255.255.255.255 and to its subnet's broadcast.
+# Each simulator heard the search sent twice, each time to 255.255.255.255 and to its subnet's
+# broadcast.
 for far in first second; do
-    [ "$(logged in "$WORK/$far.log" | wc -l)" -eq 2 ] || fail "$far: $(cat "$WORK/$far.log")"
+    [ "$(logged in "$WORK/$far.log" | wc -l)" -eq 4 ] || fail "$far: $(cat "$WORK/$far.log")"
 done
 
 "$cli" search --adapter zerin2 --json > "$WORK/second.json"

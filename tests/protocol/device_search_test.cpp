@@ -186,56 +186,6 @@ AddDeviceCallback Into(Heard& heard) {
     };
 }
 
-TEST(AdapterSearchTest, SendsThroughEachAdapterToBothBroadcastsOfItsSubnet) {
-    testing::ScriptedSocketLayer sockets;
-    testing::RecordingReporter reporter;
-    Heard heard;
-    const auto reports = SearchThroughAdapters(sockets, reporter, kAdapters, 2000, Into(heard));
-    EXPECT_THAT(
-        sockets.calls,
-        ElementsAre("Startup 514", "OpenUdp 100", "SetNonBlocking 100",
-                    "BindToAdapter 100 eth0 198.51.100.1", "Startup 514", "OpenUdp 101",
-                    "SetNonBlocking 101", "BindToAdapter 101 tun0 203.0.113.1",
-                    "EnableBroadcast 100", "SetReceiveBuffer 100 1048576", "SendBroadcast 100 1638",
-                    "SendTo 100 198.51.100.255 1638", "EnableBroadcast 101",
-                    "SetReceiveBuffer 101 1048576", "SendBroadcast 101 1638", "Close 100",
-                    "Cleanup", "Close 101", "Cleanup"));
-    EXPECT_THAT(sockets.sent, ElementsAre(Bytes(12, 0), Bytes(12, 0), Bytes(12, 0)));
-    ASSERT_EQ(reports.size(), 2u);
-    EXPECT_THAT(reports[0].sentTo, ElementsAre(0xffffffff, 0xc63364ff));
-    EXPECT_THAT(reports[1].sentTo, ElementsAre(0xffffffff));
-    // One window for all: 20 sleeps, each after a round that polled both sockets.
-    EXPECT_EQ(sockets.sleeps, std::vector<int>(20, 100));
-    EXPECT_EQ(sockets.receiveAttempts, 2 * 21);
-}
-
-TEST(AdapterSearchTest, EachDeviceOnceWithTheAdapterThatHeardItFirst) {
-    testing::ScriptedSocketLayer sockets;
-    testing::RecordingReporter reporter;
-    // Polls go round the sockets, each drained: attempt 2 is the second socket's first poll,
-    // attempts 4 and 5 the first socket's in the second round.
-    sockets.DeliverAt(2, SearchReply("SECOND", "192.0.2.7", 50, Mac(2)));
-    sockets.DeliverAt(4, SearchReply("FIRST", "198.51.100.9", 50, Mac(1)));
-    sockets.DeliverAt(4, SearchReply("SECOND", "192.0.2.7", 50, Mac(2)));  // heard twice
-    sockets.DeliverAt(4, Bytes(12, 0));  // not a valid answer, but not an empty poll either
-    Heard heard;
-    const auto reports = SearchThroughAdapters(sockets, reporter, kAdapters, 300, Into(heard));
-    EXPECT_EQ(heard, (Heard{{"SECOND", "tun0"}, {"FIRST", "eth0"}}));
-    EXPECT_THAT(reports[0].heard, ElementsAre(Mac(1), Mac(2)));
-    EXPECT_THAT(reports[1].heard, ElementsAre(Mac(2)));
-    EXPECT_EQ(sockets.sleeps.size(), 3u);
-}
-
-TEST(AdapterSearchTest, ASocketThatCannotBeOpenedEndsTheSearchWithOneMessage) {
-    testing::ScriptedSocketLayer sockets;
-    testing::RecordingReporter reporter;
-    sockets.failUdp = true;
-    Heard heard;
-    EXPECT_THAT(SearchThroughAdapters(sockets, reporter, kAdapters, 2000, Into(heard)), IsEmpty());
-    EXPECT_THAT(reporter.messages, ElementsAre("Network communication failed with error 0\n"));
-    EXPECT_THAT(sockets.sent, IsEmpty());
-}
-
 // The window's search: the listening socket as always, then the request through each adapter in
 // the window of 20 sleeps; without adapters the one unbound broadcast. Each device listed once.
 TEST(WindowSearchTest, ThroughEveryAdapterOrUnboundEachDeviceOnce) {

@@ -110,6 +110,9 @@ Handler FindHandler(uint16_t command) {
 void AnswerAs(DeviceState& device, Handler handler, const Datagram& request,
               std::vector<Answer>& answers) {
     uint16_t command = ReadU16(&request[kCommandOffset]);
+    if (LoseRequest(device.faults, command)) {
+        return;
+    }
     FaultPlan plan = PlanFaults(device.faults, command);
     if (plan.silent) {
         return;
@@ -132,7 +135,8 @@ void AnswerAs(DeviceState& device, Handler handler, const Datagram& request,
 
 }  // namespace
 
-std::vector<Answer> Respond(std::vector<DeviceState>& devices, const Datagram& request) {
+std::vector<Answer> Respond(std::vector<DeviceState>& devices, const Datagram& request,
+                            const std::optional<std::string>& unicastTo) {
     std::vector<Answer> answers;
     if (request.size() < kHeaderSize) {
         return answers;
@@ -143,7 +147,8 @@ std::vector<Answer> Respond(std::vector<DeviceState>& devices, const Datagram& r
         return answers;
     }
     for (DeviceState& device : devices) {
-        if (header.command == CMD_SEARCH || device.mac == header.mac) {
+        const bool reached = !unicastTo || *unicastTo == device.ip;
+        if (reached && (header.command == CMD_SEARCH || device.mac == header.mac)) {
             AnswerAs(device, handler, request, answers);
         }
     }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "tools/devsim/device_state.h"
@@ -20,8 +22,11 @@ struct Answer {
 };
 
 // Every device answers a search; any other command only the device whose MAC the header names.
-// A datagram shorter than a header, a command no device knows, or a request too short for its
-// fields gets no answer. Answers are in sending order; equal delays keep that order.
-std::vector<Answer> Respond(std::vector<DeviceState>& devices, const Datagram& request);
+// A request sent by unicast to one of the host's addresses (unicastTo) reaches only the device
+// with that IP address, as on a real network. A datagram shorter than a header, a command no
+// device knows, or a request too short for its fields gets no answer. Answers are in sending
+// order; equal delays keep that order.
+std::vector<Answer> Respond(std::vector<DeviceState>& devices, const Datagram& request,
+                            const std::optional<std::string>& unicastTo = std::nullopt);
 
 }  // namespace zerin::devsim

@@ -13,6 +13,7 @@ namespace zerin::devsim {
 namespace {
 
 constexpr uint32_t kMaxDelayMs = 600000;
+constexpr uint32_t kDefaultDropEvery = 2;
 
 const std::pair<const char*, uint16_t> kCommandNames[] = {
     {"search", CMD_SEARCH},
@@ -49,6 +50,12 @@ bool ReadArgument(Fault& fault, const std::optional<std::string>& argument) {
             fault.value = command.value_or(0);
             return command.has_value();
         }
+        case FaultKind::kDrop: {
+            std::optional<uint32_t> every =
+                argument ? ParseUnsigned(*argument, 0xffff) : kDefaultDropEvery;
+            fault.value = every.value_or(0);
+            return fault.value != 0;
+        }
         case FaultKind::kDelay:
         case FaultKind::kRefuse: {
             uint32_t max = fault.kind == FaultKind::kDelay ? kMaxDelayMs : 0xffff;
@@ -66,6 +73,7 @@ std::optional<FaultKind> ParseKind(const std::string& text) {
         {"stray", FaultKind::kStray},         {"twice", FaultKind::kTwice},
         {"product", FaultKind::kProduct},     {"refuse", FaultKind::kRefuse},
         {"broadcast", FaultKind::kBroadcast}, {"forget", FaultKind::kForget},
+        {"drop", FaultKind::kDrop},
     };
     for (const auto& [name, kind] : kinds) {
         if (text == name) {
@@ -100,6 +108,8 @@ void AddToPlan(FaultPlan& plan, const Fault& fault) {
             break;
         case FaultKind::kForget:
             plan.forget = true;
+            break;
+        case FaultKind::kDrop:
             break;
     }
 }
@@ -149,6 +159,16 @@ std::optional<Fault> ParseFault(const std::string& text, std::string& error) {
         return std::nullopt;
     }
     return fault;
+}
+
+bool LoseRequest(std::vector<Fault>& faults, uint16_t command) {
+    bool lost = false;
+    for (Fault& fault : faults) {
+        if (fault.kind == FaultKind::kDrop && (!fault.command || *fault.command == command)) {
+            lost |= fault.requestsSeen++ % fault.value == 0;
+        }
+    }
+    return lost;
 }
 
 FaultPlan PlanFaults(const std::vector<Fault>& faults, uint16_t command) {

@@ -18,6 +18,7 @@ enum class FaultKind {
     kRefuse,     // status `value` in verify and set network info replies; settings not applied
     kBroadcast,  // the answer sent to 255.255.255.255 at the request's source port
     kForget,     // a settings write answered as taken, and nothing stored
+    kDrop,       // of every `value` requests it acts on, the first lost: no answer, no change
 };
 
 struct Fault {
@@ -25,6 +26,7 @@ struct Fault {
     uint32_t value = 0;
     std::string product;
     std::optional<uint16_t> command;  // the one command it acts on; every command when empty
+    uint32_t requestsSeen = 0;        // kDrop: the requests it has acted on so far
 };
 
 // The stray datagram's command when the fault names none: a code no device uses.
@@ -51,5 +53,8 @@ std::optional<uint16_t> ParseCommand(const std::string& text);
 
 // Combines the faults that act on command: the longest delay, the last stray, product and refusal.
 FaultPlan PlanFaults(const std::vector<Fault>& faults, uint16_t command);
+
+// Counts a request of the command on each drop fault that acts on it; true when one loses it.
+bool LoseRequest(std::vector<Fault>& faults, uint16_t command);
 
 }  // namespace zerin::devsim

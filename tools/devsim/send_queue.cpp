@@ -5,8 +5,9 @@
 
 namespace zerin::devsim {
 
-void SendQueue::Push(Clock::time_point due, const sockaddr_in& destination, Datagram bytes) {
-    waiting_.emplace(due, Outgoing{destination, std::move(bytes)});
+void SendQueue::Push(Clock::time_point due, const sockaddr_in& destination, Datagram bytes,
+                     std::optional<in_addr> source) {
+    waiting_.emplace(due, Outgoing{destination, std::move(bytes), source});
 }
 
 std::optional<SendQueue::Clock::time_point> SendQueue::NextDue() const {

@@ -16,13 +16,15 @@ namespace zerin::devsim {
 struct Outgoing {
     sockaddr_in destination;
     Datagram bytes;
+    std::optional<in_addr> source;  // the address it goes from; the system's choice when empty
 };
 
 class SendQueue {
   public:
     using Clock = std::chrono::steady_clock;
 
-    void Push(Clock::time_point due, const sockaddr_in& destination, Datagram bytes);
+    void Push(Clock::time_point due, const sockaddr_in& destination, Datagram bytes,
+              std::optional<in_addr> source = std::nullopt);
 
     // The earliest sending time waiting, or nothing when the queue is empty.
     std::optional<Clock::time_point> NextDue() const;

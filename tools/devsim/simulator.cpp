@@ -2,6 +2,7 @@
 #include "tools/devsim/simulator.h"
 
 #include <arpa/inet.h>
+#include <ifaddrs.h>
 #include <sys/select.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -65,6 +66,34 @@ bool SocketError(std::string& error, const std::string& what) {
     return false;
 }
 
+// Whether the address is one of this host's own: a request sent to it came by unicast.
+bool IsHostAddress(in_addr address) {
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0) {
+        return false;
+    }
+    bool found = false;
+    for (const ifaddrs* entry = list; entry && !found; entry = entry->ifa_next) {
+        found = entry->ifa_addr && entry->ifa_addr->sa_family == AF_INET &&
+                reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr ==
+                    address.s_addr;
+    }
+    freeifaddrs(list);
+    return found;
+}
+
+// The address a received datagram was sent to, from its IP_PKTINFO.
+std::optional<in_addr> SentTo(msghdr& message) {
+    for (cmsghdr* entry = CMSG_FIRSTHDR(&message); entry; entry = CMSG_NXTHDR(&message, entry)) {
+        if (entry->cmsg_level == IPPROTO_IP && entry->cmsg_type == IP_PKTINFO) {
+            in_pktinfo arrival{};
+            std::memcpy(&arrival, CMSG_DATA(entry), sizeof arrival);
+            return arrival.ipi_addr;
+        }
+    }
+    return std::nullopt;
+}
+
 timespec ToTimespec(SendQueue::Clock::duration wait) {
     auto nanoseconds =
         std::chrono::duration_cast<std::chrono::nanoseconds>(std::max(wait, wait.zero()));
@@ -90,7 +119,8 @@ bool Simulator::Bind(const std::string& address, uint16_t port, std::string& err
     }
     int on = 1;
     if (setsockopt(socket_, SOL_SOCKET, SO_BROADCAST, &on, sizeof on) != 0 ||
-        setsockopt(socket_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0) {
+        setsockopt(socket_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0 ||
+        setsockopt(socket_, IPPROTO_IP, IP_PKTINFO, &on, sizeof on) != 0) {
         return SocketError(error, "setsockopt");
     }
     sockaddr_in local{};
@@ -134,13 +164,21 @@ bool Simulator::Wait(const sigset_t& waitMask, std::string& error) {
 }
 
 // A datagram from the simulator's own port is never answered: it may be one of its own replies
-// that came back, and answering it could start an endless exchange.
+// that came back, and answering it could start an endless exchange. A request sent to one of the
+// host's addresses is a unicast: its answers go from that address.
 void Simulator::ReceiveRequest() {
     Datagram request(kReceiveBufferSize);
     sockaddr_in peer{};
-    socklen_t peerLength = sizeof peer;
-    ssize_t length = recvfrom(socket_, request.data(), request.size(), 0,
-                              reinterpret_cast<sockaddr*>(&peer), &peerLength);
+    iovec data{request.data(), request.size()};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
+    msghdr message{};
+    message.msg_name = &peer;
+    message.msg_namelen = sizeof peer;
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    ssize_t length = recvmsg(socket_, &message, 0);
     if (length < 0) {
         std::cerr << "devsim: recvfrom: " << std::strerror(errno) << "\n";
         return;
@@ -150,18 +188,48 @@ void Simulator::ReceiveRequest() {
     if (ntohs(peer.sin_port) == port_) {
         return;
     }
-    auto now = SendQueue::Clock::now();
-    for (Answer& answer : Respond(devices_, request)) {
-        queue_.Push(now + std::chrono::milliseconds(answer.delayMs),
-                    Destination(peer, answer.broadcast), std::move(answer.bytes));
+    std::optional<in_addr> unicast = SentTo(message);
+    if (unicast && !IsHostAddress(*unicast)) {
+        unicast.reset();
     }
+    char address[INET_ADDRSTRLEN] = {};
+    if (unicast) {
+        inet_ntop(AF_INET, &*unicast, address, sizeof address);
+    }
+    auto now = SendQueue::Clock::now();
+    for (Answer& answer :
+         Respond(devices_, request, unicast ? std::optional<std::string>(address) : std::nullopt)) {
+        queue_.Push(now + std::chrono::milliseconds(answer.delayMs),
+                    Destination(peer, answer.broadcast), std::move(answer.bytes), unicast);
+    }
+}
+
+// From the outgoing's source address when it has one.
+ssize_t Simulator::Send(const Outgoing& out) {
+    iovec data{const_cast<uint8_t*>(out.bytes.data()), out.bytes.size()};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+    msghdr message{};
+    message.msg_name = const_cast<sockaddr_in*>(&out.destination);
+    message.msg_namelen = sizeof out.destination;
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    if (out.source) {
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        cmsghdr* entry = CMSG_FIRSTHDR(&message);
+        entry->cmsg_level = IPPROTO_IP;
+        entry->cmsg_type = IP_PKTINFO;
+        entry->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+        in_pktinfo from{};
+        from.ipi_spec_dst = *out.source;
+        std::memcpy(CMSG_DATA(entry), &from, sizeof from);
+    }
+    return sendmsg(socket_, &message, 0);
 }
 
 void Simulator::SendDue() {
     for (const Outgoing& out : queue_.PopDue(SendQueue::Clock::now())) {
-        ssize_t sent =
-            sendto(socket_, out.bytes.data(), out.bytes.size(), 0,
-                   reinterpret_cast<const sockaddr*>(&out.destination), sizeof out.destination);
+        ssize_t sent = Send(out);
         if (sent < 0) {
             std::cerr << "devsim: sendto " << PeerText(out.destination) << ": "
                       << std::strerror(errno) << "\n";

@@ -31,6 +31,7 @@ class Simulator {
     bool Wait(const sigset_t& waitMask, std::string& error);
     void ReceiveRequest();
     void SendDue();
+    ssize_t Send(const Outgoing& out);
 
     std::vector<DeviceState> devices_;
     DatagramLog& log_;
