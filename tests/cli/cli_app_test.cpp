@@ -53,6 +53,18 @@ TEST_F(CliAppTest, BadInputIsRefusedBeforeAnythingIsSent) {
         {{"search", "--count", "3"}, "requires --watch"},
         {{"verify", "D", "--user", "admin"}, "no password for D"},
         {{"verify", "D", "--user", "admin", "--password-stdin"}, "no line on standard input"},
+        {{"search", "--target", "203.0.113.256"}, "not an address, a block such as"},
+        {{"search", "--target", "203.0.113.0/33"}, "not an address, a block such as"},
+        {{"show", "D", "--target", "203.0.113.40-203.0.113.10"}, "the range ends before it starts"},
+        {{"apply", "f.json", "--target", "printer"}, "target printer: not an address"},
+        {{"search", "--target", "10.0.0.0/15"},
+         "the targets hold 131072 addresses; one run sends to 65536 at most"},
+        {{"search", "--target", "10.0.0.0/16", "--target", "10.1.0.0"},
+         "the targets hold 65537 addresses"},
+        {{"search", "--no-broadcast"}, "--no-broadcast leaves nothing to send to"},
+        {{"search", "--no-broadcast", "--adapter", "eth0", "--target", "10.0.0.1"}, "excludes"},
+        {{"search", "--target", "10.0.0.1", "--rate", "0"}, "--rate"},
+        {{"show", "D", "--retries", "11"}, "--retries"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.words), 2) << c.error;
@@ -92,6 +104,17 @@ TEST_F(CliAppTest, SearchPrintsAlignedColumnsOnATerminalAndTabbedLinesElsewhere)
                                  : "NETSTOR-000010\t02:5a:00:00:00:10\t198.51.100.10\teth0\n"
                                    "SHELF\t02:5a:00:00:00:11\t192.0.2.7\teth0\n");
     }
+}
+
+// A search for a named device ends at its answer; search itself takes its whole window.
+TEST_F(CliAppTest, ASearchForANamedDeviceEndsWhenItAnswers) {
+    testing::ScriptedDevices devices(scripted, {testing::DeviceState()});
+    EXPECT_EQ(Run({"show", "NETSTOR-000010"}), 0);
+    EXPECT_TRUE(scripted.waits.empty());
+    EXPECT_EQ(Run({"search", "--window", "1"}), 0);
+    // Waits up to the second send a quarter of the way in, then to the window's end.
+    EXPECT_EQ(scripted.waits,
+              (std::vector<int>{100, 100, 50, 100, 100, 100, 100, 100, 100, 100, 50}));
 }
 
 TEST_F(CliAppTest, ASearchThatCannotBeSentIsANetworkFailure) {
