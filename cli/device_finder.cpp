@@ -53,15 +53,20 @@ AdapterChoice ChooseAdapters(CommandContext& context, const std::vector<std::str
     return {chosen, kExitDone};
 }
 
-// The targets of the command line, then the others; nothing, after saying why, when there are too
-// many addresses.
+// The targets of the command line, then the others; nothing, after saying why, when one is not a
+// target or there are too many addresses.
 std::optional<std::vector<AddressRange>> Targets(CommandContext& context,
                                                  const SearchOptions& options,
                                                  const std::vector<AddressRange>& moreTargets) {
     std::vector<AddressRange> targets;
     for (const std::string& text : options.targets) {
         std::string error;
-        targets.push_back(*ParseTarget(text, error));  // checked as the command line was read
+        const auto range = ParseTarget(text, error);
+        if (!range) {
+            Say(context, error);
+            return std::nullopt;
+        }
+        targets.push_back(*range);
     }
     targets.insert(targets.end(), moreTargets.begin(), moreTargets.end());
     const uint64_t count = AddressCount(targets);
