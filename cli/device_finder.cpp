@@ -107,7 +107,7 @@ void AddSearchOptions(CLI::App& command, SearchOptions& options) {
         ->excludes(adapter);
     command
         .add_option("--window", options.windowSeconds,
-                    "seconds the search takes answers after its sends")
+                    "seconds the search takes answers after its first sends, at most")
         ->type_name("SECONDS")
         ->capture_default_str()
         ->check(CLI::Range(0.1, 3600.0).description(""));

@@ -23,8 +23,8 @@ void AddTimeoutOptions(CLI::App& command, double& seconds, int& retries) {
         ->check(CLI::Range(0.1, 3600.0).description(""));
     command
         .add_option("--retries", retries,
-                    "sends of an unanswered request again, 0 for none: one request waits at most "
-                    "(N + 1) x --timeout")
+                    "how often a request left unanswered is sent again, 0 for never: one request "
+                    "waits at most (N + 1) x --timeout")
         ->type_name("N")
         ->capture_default_str()
         ->check(CLI::Range(0, 10).description(""));
