@@ -20,12 +20,11 @@ std::string CsvField(const std::string& text) {
     return quoted + '"';
 }
 
-// The last column of a line and of the table.
+}  // namespace
+
 std::string HeardBy(const ListedDevice& device) {
     return device.via.empty() ? device.adapterName : "via " + device.via;
 }
-
-}  // namespace
 
 ListedDevice ListDevice(const FoundDevice& device) {
     const DeviceRecord& record = *device.record;

@@ -23,6 +23,9 @@ struct ListedDevice {
 
 ListedDevice ListDevice(const FoundDevice& device);
 
+// The adapter's name, or "via ADDRESS" for a device that answered a target address.
+std::string HeardBy(const ListedDevice& device);
+
 // name, MAC, IP address and adapter name or "via ADDRESS", separated by the separator.
 std::string DeviceLine(const ListedDevice& device, char separator);
 

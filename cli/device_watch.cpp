@@ -12,7 +12,7 @@ constexpr int kWindowsToDisappear = 2;
 
 bool SameAsListed(const ListedDevice& a, const ListedDevice& b) {
     return a.ip == b.ip && a.name == b.name && a.adapterName == b.adapterName &&
-           a.adapterAddress == b.adapterAddress;
+           a.adapterAddress == b.adapterAddress && a.via == b.via;
 }
 
 }  // namespace
@@ -50,6 +50,7 @@ std::vector<WatchEvent> DeviceWatch::Update(const std::vector<ListedDevice>& win
     for (const Known& known : known_) {
         if (known.missedWindows == kWindowsToDisappear) {
             events.push_back({WatchEventKind::kDisappeared, known.device});
+            gone_.push_back(known.device);
         }
     }
     known_.erase(
@@ -59,10 +60,22 @@ std::vector<WatchEvent> DeviceWatch::Update(const std::vector<ListedDevice>& win
     return events;
 }
 
+std::vector<ListedDevice> DeviceWatch::Present() const {
+    std::vector<ListedDevice> present;
+    for (const Known& known : known_) {
+        present.push_back(known.device);
+    }
+    return present;
+}
+
 void DeviceWatch::Note(const ListedDevice& device, std::vector<WatchEvent>& events) {
     const auto known = std::find_if(known_.begin(), known_.end(),
                                     [&](const Known& k) { return k.device.mac == device.mac; });
     if (known == known_.end()) {
+        gone_.erase(
+            std::remove_if(gone_.begin(), gone_.end(),
+                           [&](const ListedDevice& gone) { return gone.mac == device.mac; }),
+            gone_.end());
         known_.push_back({device, 0});
         events.push_back({WatchEventKind::kAppeared, device});
         return;

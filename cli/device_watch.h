@@ -24,6 +24,10 @@ class DeviceWatch {
     // The events of one more window: first the changes and appearances in the window's order,
     // then the disappearances in the order the devices appeared.
     std::vector<WatchEvent> Update(const std::vector<ListedDevice>& window);
+    // The devices the watch counts as present, in the order they appeared, and those that have
+    // disappeared and not come back, in the order they went.
+    std::vector<ListedDevice> Present() const;
+    const std::vector<ListedDevice>& Gone() const { return gone_; }
 
   private:
     struct Known {
@@ -33,6 +37,7 @@ class DeviceWatch {
     void Note(const ListedDevice& device, std::vector<WatchEvent>& events);
 
     std::vector<Known> known_;
+    std::vector<ListedDevice> gone_;
 };
 
 }  // namespace zerin::cli

@@ -1,13 +1,17 @@
 // The search command and its watch.
 #include "cli/commands/search.h"
 
+#include <chrono>
+
 #include "cli/device_finder.h"
 #include "cli/device_listing.h"
 #include "cli/device_watch.h"
 #include "cli/exit_status.h"
 #include "cli/json_output.h"
+#include "cli/search_metrics.h"
 #include "cli/search_report.h"
 #include "cli/value_parsers.h"
+#include "platform/file_replacement.h"
 
 namespace zerin::cli {
 
@@ -31,6 +35,11 @@ class SearchCommand : public Command {
         command->add_flag("-v,--verbose", verbose_,
                           "say on standard error what was sent and heard through each adapter and "
                           "to the targets");
+        command
+            ->add_option("--metrics", metricsFile_,
+                         "after every search, write Prometheus' text format for node_exporter's "
+                         "textfile collector to FILE, replacing it at once")
+            ->type_name("FILE");
         DeclareWatch(*command);
         return command;
     }
@@ -60,20 +69,56 @@ class SearchCommand : public Command {
             ->check(CLI::PositiveNumber.description(""));
     }
 
-    std::vector<ListedDevice> Search(CommandContext& context, const WideSearchPlan& plan) const {
+    // One search's devices, and how long it took and when it ended.
+    struct Window {
+        std::vector<ListedDevice> devices;
+        double durationSeconds;
+        double endSeconds;
+    };
+
+    Window Search(CommandContext& context, const WideSearchPlan& plan) const {
+        using namespace std::chrono;
+        const auto start = steady_clock::now();
         const SearchResult result = FindDevices(context, plan);
+        Window window{{},
+                      duration<double>(steady_clock::now() - start).count(),
+                      duration<double>(system_clock::now().time_since_epoch()).count()};
         if (verbose_) {
             SayWhatTheSearchDid(context, plan, result);
         }
-        std::vector<ListedDevice> listed;
         for (const FoundDevice& device : result.devices) {
-            listed.push_back(ListDevice(device));
+            window.devices.push_back(ListDevice(device));
         }
-        return listed;
+        return window;
+    }
+
+    // Writes the metrics when --metrics asks for them; false, after saying why, when the file
+    // cannot be written.
+    bool WriteMetrics(CommandContext& context, const Window& window,
+                      const std::vector<ListedDevice>& up,
+                      const std::vector<ListedDevice>& down) const {
+        if (metricsFile_.empty()) {
+            return true;
+        }
+        SearchMetrics metrics{{}, window.devices.size(), window.durationSeconds, window.endSeconds};
+        for (const auto& [devices, isUp] : {std::pair{&up, true}, std::pair{&down, false}}) {
+            for (const ListedDevice& device : *devices) {
+                metrics.devices.push_back({device, isUp});
+            }
+        }
+        std::string error;
+        if (ReplaceFileContent(metricsFile_, MetricsText(metrics), error)) {
+            return true;
+        }
+        Say(context, "cannot write " + metricsFile_ + ": " + error);
+        return false;
     }
 
     int List(CommandContext& context, const WideSearchPlan& plan) const {
-        const std::vector<ListedDevice> devices = Search(context, plan);
+        const Window window = Search(context, plan);
+        const std::vector<ListedDevice>& devices = window.devices;
+        const bool written =
+            context.sockets.Failure() || WriteMetrics(context, window, devices, {});
         if (json_) {
             Json array = Json::array();
             for (const ListedDevice& device : devices) {
@@ -88,7 +133,7 @@ class SearchCommand : public Command {
                 context.out << (csv_ ? CsvRecord(device) : DeviceLine(device, '\t') + '\n');
             }
         }
-        return Finish(context, kExitDone);
+        return Finish(context, written ? kExitDone : kExitBadInput);
     }
 
     int Watch(CommandContext& context, const WideSearchPlan& plan) const {
@@ -98,11 +143,15 @@ class SearchCommand : public Command {
             if ((window > 0 && !WaitInterval(context)) || context.stopSignals.Requested()) {
                 break;
             }
-            for (const WatchEvent& event : watch.Update(Search(context, plan))) {
+            const Window searched = Search(context, plan);
+            for (const WatchEvent& event : watch.Update(searched.devices)) {
                 PrintEvent(context, event);
             }
             if (context.sockets.Failure()) {
                 break;
+            }
+            if (!WriteMetrics(context, searched, watch.Present(), watch.Gone())) {
+                return Finish(context, kExitBadInput);
             }
         }
         return Finish(context, kExitDone);
@@ -132,6 +181,7 @@ class SearchCommand : public Command {
     }
 
     SearchOptions options_;
+    std::string metricsFile_;
     bool json_ = false;
     bool csv_ = false;
     bool verbose_ = false;

@@ -24,25 +24,30 @@ TEST(DeviceWatchTest, ADeviceAppearsChangesItsAddressAndFallsSilent) {
     struct Window {
         std::vector<ListedDevice> devices;
         std::string events;
+        size_t present;  // then the rest of the devices seen are gone
     };
     const Window windows[] = {
         {{Device("198.51.100.10"), other},
          "+ NETSTOR-000010 02:5a:00:00:00:10 198.51.100.10 eth0;"
-         "+ NETSTOR-000011 02:5a:00:00:00:11 203.0.113.11 eth1;"},
-        {{Device("198.51.100.10"), other}, ""},
-        {{Device("198.51.100.99")}, "~ NETSTOR-000010 02:5a:00:00:00:10 198.51.100.99 eth0;"},
+         "+ NETSTOR-000011 02:5a:00:00:00:11 203.0.113.11 eth1;",
+         2},
+        {{Device("198.51.100.10"), other}, "", 2},
+        {{Device("198.51.100.99")}, "~ NETSTOR-000010 02:5a:00:00:00:10 198.51.100.99 eth0;", 2},
         {{Device("198.51.100.99", "eth1")},
          "~ NETSTOR-000010 02:5a:00:00:00:10 198.51.100.99 eth1;"
-         "- NETSTOR-000011 02:5a:00:00:00:11 203.0.113.11 eth1;"},
-        {{}, ""},
-        {{}, "- NETSTOR-000010 02:5a:00:00:00:10 198.51.100.99 eth1;"},
-        {{}, ""},
-        {{Device("198.51.100.10")}, "+ NETSTOR-000010 02:5a:00:00:00:10 198.51.100.10 eth0;"},
+         "- NETSTOR-000011 02:5a:00:00:00:11 203.0.113.11 eth1;",
+         1},
+        {{}, "", 1},
+        {{}, "- NETSTOR-000010 02:5a:00:00:00:10 198.51.100.99 eth1;", 0},
+        {{}, "", 0},
+        {{Device("198.51.100.10")}, "+ NETSTOR-000010 02:5a:00:00:00:10 198.51.100.10 eth0;", 1},
     };
     DeviceWatch watch;
     int number = 0;
     for (const Window& window : windows) {
         EXPECT_EQ(Events(watch.Update(window.devices)), window.events) << "window " << ++number;
+        EXPECT_EQ(watch.Present().size(), window.present) << "window " << number;
+        EXPECT_EQ(watch.Present().size() + watch.Gone().size(), 2u) << "window " << number;
     }
 }
 
