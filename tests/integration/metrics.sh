@@ -1,7 +1,7 @@
 #!/bin/sh
 # search --watch --metrics: after every window the file holds Prometheus' text format, which
 # promtool passes; a device that stops answering goes to 0 once the watch counts it as gone and
-# stays there; a reader never sees the file half-written.
+# stays there; a reader never sees the file half-written; zerin-cli.exe under Wine writes it too.
 . "$(dirname "$0")/lib.sh"
 
 printf '[device]\nname = NETSTOR-000010\nmac = 02:5a:00:00:00:10\nip = 198.51.100.10\n
@@ -48,4 +48,12 @@ grep -qx 'zerin_device_info{mac="02:5a:00:00:00:12",name="NETSTOR-000012",ip="19
 grep -qx 'zerin_search_devices 2' "$metrics" || fail "zerin_search_devices"
 grep -q '^- NETSTOR-000012 ' "$WORK/events" || fail "the watch did not say the device went"
 ls -A "$WORK/collector" | grep -qvx zerin.prom && fail "a temporary file was left behind"
+# zerin-cli.exe replaces a file that is there already, through its own Windows calls.
+cp "$metrics" "$WORK/windows.prom"
+run_wine "$WINDOWS_BIN/zerin-cli.exe" search --adapter zerin0 --metrics "$WORK/windows.prom" \
+    < /dev/null > /dev/null || fail "zerin-cli.exe search --metrics"
+promtool check metrics < "$WORK/windows.prom" && ! grep -q 02:5a:00:00:00:12 "$WORK/windows.prom" &&
+    [ "$(grep -c '^zerin_device_up{.*} 1$' "$WORK/windows.prom")" -eq 2 ] ||
+    fail "zerin-cli.exe wrote: $(cat "$WORK/windows.prom")"
+ls -A "$WORK" | grep -q '\.tmp$' && fail "zerin-cli.exe left a temporary file"
 echo "metrics: ok"
