@@ -3,6 +3,7 @@
 
 #include "cli/detail_replies.h"
 #include "cli/exit_status.h"
+#include "cli/password_broadcast.h"
 #include "protocol/administrator_verification.h"
 #include "protocol/device_details.h"
 
@@ -25,8 +26,12 @@ WriteOutcome PassGuard(SocketLayer& sockets, Reporter& reporter, const DeviceRec
     if (!credentials) {
         return WriteOutcome::kCredentialsMissing;
     }
-    const VerificationResult result = VerifyAdministrator(
-        sockets, reporter, record.macAddress, credentials->user, credentials->password, options);
+    if (steps.mayVerify && !steps.mayVerify(record)) {
+        return WriteOutcome::kBroadcastRefused;
+    }
+    const VerificationResult result =
+        VerifyAdministrator(sockets, reporter, record.macAddress, credentials->user,
+                            credentials->password, ForVerification(options, record));
     switch (StatusOfVerification(result)) {
         case kExitDone:
             return WriteOutcome::kAccepted;
@@ -134,6 +139,8 @@ std::string WriteOutcomeText(const WriteReport& report, const DeviceRecord& reco
             return report.planError;
         case WriteOutcome::kCredentialsMissing:
             return std::string(record.name) + " asks for its administrator's name and password";
+        case WriteOutcome::kBroadcastRefused:
+            return BroadcastRefusedText(record);
         case WriteOutcome::kNotAccepted:
             return std::string(record.name) + " did not accept the administrator name or password";
         case WriteOutcome::kNoVerificationAnswer:

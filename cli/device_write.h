@@ -38,6 +38,8 @@ struct WriteSteps {
     std::function<std::optional<Credentials>(const DeviceRecord&)> credentials;
     // When given, asked before the writes and between them.
     std::function<bool()> stopRequested;
+    // When given, asked before a verification: false refuses it (one only a broadcast carries).
+    std::function<bool(const DeviceRecord&)> mayVerify;
 };
 
 enum class WriteOutcome {
@@ -47,6 +49,7 @@ enum class WriteOutcome {
     kNoDetails,             // the reply the settings build on did not come
     kUnplannable,           // the settings cannot be built
     kCredentialsMissing,    // a guarded device, and no name or password to give it
+    kBroadcastRefused,      // its password would go by broadcast, and that was refused
     kNotAccepted,           // the device did not accept the name or password
     kNoVerificationAnswer,  // the verification went unanswered
     kRefused,               // the device refused a write

@@ -2,6 +2,7 @@
 #include "cli/settings_write.h"
 
 #include "cli/exit_status.h"
+#include "cli/password_broadcast.h"
 #include "protocol/device_texts.h"
 
 namespace zerin::cli {
@@ -9,6 +10,7 @@ namespace zerin::cli {
 void SettingsWriteCommand::AddWriteOptions(CLI::App& command) {
     AddDeviceTarget(command, target_);
     AddCredentialOptions(command, credentials_);
+    AddNoBroadcastPasswordOption(command, refuseBroadcastPassword_);
 }
 
 int SettingsWriteCommand::Run(CommandContext& context) {
@@ -34,7 +36,11 @@ WriteSteps SettingsWriteCommand::Steps(CommandContext& context,
             [this, &context, given](const DeviceRecord& record) {
                 return CredentialsFor(context, record, given);
             },
-            nullptr};
+            nullptr,
+            [this, &context](const DeviceRecord& record) {
+                return MayVerify(record, refuseBroadcastPassword_,
+                                 [&context](const std::string& text) { Say(context, text); });
+            }};
 }
 
 std::optional<Credentials> SettingsWriteCommand::CredentialsFor(
@@ -66,6 +72,7 @@ int SettingsWriteCommand::Conclude(CommandContext& context, const DeviceRecord& 
         case WriteOutcome::kCredentialsMissing:
             return kExitBadInput;
         case WriteOutcome::kUnplannable:
+        case WriteOutcome::kBroadcastRefused:
             Say(context, nothingWritten);
             return kExitBadInput;
         case WriteOutcome::kNotAccepted:

@@ -40,6 +40,7 @@ class SettingsWriteCommand : public Command {
 
     DeviceTarget target_;
     CredentialOptions credentials_;
+    bool refuseBroadcastPassword_ = false;
 };
 
 }  // namespace zerin::cli

@@ -34,6 +34,24 @@ bool IsVerifyReply(const std::optional<PacketHeader>& reply) {
 
 }  // namespace
 
+std::optional<Ipv4Address> VerificationAddress(const DeviceRecord& device) {
+    if (device.via) {
+        return device.via;
+    }
+    const auto address = ParseIpv4(device.ipAddress);
+    if (device.adapter && address && IsHostOfSubnet(*device.adapter, *address)) {
+        return address;
+    }
+    return std::nullopt;
+}
+
+ExchangeOptions ForVerification(ExchangeOptions options, const DeviceRecord& device) {
+    if (const auto address = VerificationAddress(device)) {
+        options.unicastTo = address;
+    }
+    return options;
+}
+
 VerificationResult VerifyAdministrator(SocketLayer& sockets, Reporter& reporter,
                                        const MacAddress& mac, const std::string& name,
                                        const std::string& password,

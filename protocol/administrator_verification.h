@@ -26,6 +26,15 @@ struct VerificationResult {
 
 extern const char kVerifyFailedMessage[];
 
+// Where a verification can go by unicast, so that the password reaches the device alone: the
+// address that answered a search sent to it, or the device's own address when it lies in the
+// subnet of the adapter that heard it. Nothing when only a broadcast reaches the device, as one
+// whose address lies outside the adapter's subnet.
+std::optional<Ipv4Address> VerificationAddress(const DeviceRecord& device);
+
+// The options with the verification's unicast address, when there is one.
+ExchangeOptions ForVerification(ExchangeOptions options, const DeviceRecord& device);
+
 // Sends at most 16 characters of the name and 8 of the password. A refusal is reported with
 // "Verify failed!"; no answer, or an answer to another command, is not reported.
 VerificationResult VerifyAdministrator(SocketLayer& sockets, Reporter& reporter,

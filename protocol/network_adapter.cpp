@@ -24,6 +24,15 @@ Ipv4Address BroadcastAddress(const NetworkAdapter& adapter) {
     return adapter.address | ~SubnetMask(adapter.prefixLength);
 }
 
+bool IsHostOfSubnet(const NetworkAdapter& adapter, Ipv4Address address) {
+    const Ipv4Address mask = SubnetMask(adapter.prefixLength);
+    if ((address & mask) != (adapter.address & mask)) {
+        return false;
+    }
+    return adapter.prefixLength >= 31 ||
+           (address != (address & mask) && address != BroadcastAddress(adapter));
+}
+
 std::string FormatIpv4(Ipv4Address address) {
     std::string text;
     for (int shift = 24; shift >= 0; shift -= 8) {

@@ -32,6 +32,10 @@ int PrefixLength(Ipv4Address mask);
 // The adapter's directed broadcast address, address | ~mask, whatever the system reports.
 Ipv4Address BroadcastAddress(const NetworkAdapter& adapter);
 
+// Whether a host on the adapter's subnet may have the address: in the subnet, and neither its
+// network nor its broadcast address (which a /31 or /32 does not set aside).
+bool IsHostOfSubnet(const NetworkAdapter& adapter, Ipv4Address address);
+
 // Dotted decimal text, and back; nothing for text that is not four numbers 0 to 255.
 std::string FormatIpv4(Ipv4Address address);
 std::optional<Ipv4Address> ParseIpv4(std::string_view text);

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <mutex>
 #include <sstream>
 
 #include "cli/device_finder.h"
@@ -13,6 +14,7 @@
 #include "cli/fleet/fleet_apply.h"
 #include "cli/fleet/job_pool.h"
 #include "cli/json_output.h"
+#include "cli/password_broadcast.h"
 #include "cli/password_sources.h"
 #include "cli/progress_line.h"
 #include "cli/value_parsers.h"
@@ -70,6 +72,7 @@ class ApplyCommand : public Command {
         command->add_flag("--json", json_, "print a JSON array, an object per entry");
         AddSearchOptions(*command, search_);
         AddCredentialOptions(*command, credentials_);
+        AddNoBroadcastPasswordOption(*command, run_.refuseBroadcastPassword);
         return command;
     }
 
@@ -96,6 +99,11 @@ class ApplyCommand : public Command {
         }
         context.stopSignals.Catch();
         run_.stopRequested = [&context] { return context.stopSignals.Requested(); };
+        std::mutex saying;
+        run_.warn = [&context, &saying](const std::string& text) {
+            const std::lock_guard<std::mutex> lock(saying);
+            Say(context, text);
+        };
         const std::vector<EntryResult> results = ApplyAll(context, devices);
         Print(context, results);
         return Conclude(context, results);

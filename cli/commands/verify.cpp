@@ -4,6 +4,7 @@
 #include "cli/device_target.h"
 #include "cli/exit_status.h"
 #include "cli/json_output.h"
+#include "cli/password_broadcast.h"
 #include "cli/password_sources.h"
 #include "protocol/administrator_verification.h"
 #include "protocol/device_texts.h"
@@ -20,6 +21,7 @@ class VerifyCommand : public Command {
         AddDeviceTarget(*command, target_);
         AddCredentialOptions(*command, credentials_);
         command->get_option("--user")->required();
+        AddNoBroadcastPasswordOption(*command, refuseBroadcast_);
         return command;
     }
 
@@ -38,9 +40,14 @@ class VerifyCommand : public Command {
             return Finish(context, lookup.status);
         }
         const DeviceRecord& record = *lookup.found.record;
+        const auto warn = [&context](const std::string& text) { Say(context, text); };
+        if (!MayVerify(record, refuseBroadcast_, warn)) {
+            Say(context, BroadcastRefusedText(record) + ", nothing sent");
+            return Finish(context, kExitBadInput);
+        }
         const VerificationResult result = VerifyAdministrator(
             context.sockets, context.reporter, record.macAddress, *credentials_.user, *password,
-            ExchangeOptionsOf(target_, *lookup.found.record));
+            ForVerification(ExchangeOptionsOf(target_, record), record));
         Print(context, record, result);
         return Finish(context, StatusOfVerification(result));
     }
@@ -66,6 +73,7 @@ class VerifyCommand : public Command {
 
     DeviceTarget target_;
     CredentialOptions credentials_;
+    bool refuseBroadcast_ = false;
 };
 
 }  // namespace

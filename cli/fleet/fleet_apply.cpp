@@ -10,6 +10,7 @@
 #include "cli/detail_replies.h"
 #include "cli/device_target.h"
 #include "cli/device_write.h"
+#include "cli/password_broadcast.h"
 #include "protocol/device_details.h"
 #include "protocol/device_texts.h"
 
@@ -79,7 +80,10 @@ class EntryRun {
         return {
             NeedsNetwork() ? CMD_GET_NETWORK_INFO : CMD_GET_DEVICE_INFO,
             [this](const DeviceRecord& record, std::string& error) { return Plan(record, error); },
-            [this](const DeviceRecord&) { return Given(); }, run_.stopRequested};
+            [this](const DeviceRecord&) { return Given(); }, run_.stopRequested,
+            [this](const DeviceRecord& record) {
+                return MayVerify(record, run_.refuseBroadcastPassword, run_.warn);
+            }};
     }
 
     // The writes of the plan; none when nothing changes or in a dry run.
@@ -122,6 +126,7 @@ class EntryRun {
                                ": give --user and a password, or the entry's user and "
                                "passwordFile");
             case WriteOutcome::kUnplannable:
+            case WriteOutcome::kBroadcastRefused:
             case WriteOutcome::kNotAccepted:
             case WriteOutcome::kRefused:
                 return End(EntryStatus::kRefused, text);

@@ -49,6 +49,10 @@ struct ApplyRun {
     // The run's administrator name and password, for a guarded device whose entry names none.
     std::optional<std::string> user;
     std::optional<std::string> password;
+    // Only a unicast carries a verification: an entry whose device only a broadcast reaches is
+    // refused. Else such a verification goes by broadcast after a warning through warn.
+    bool refuseBroadcastPassword = false;
+    std::function<void(const std::string&)> warn;
     // Asked before each write: once true, an entry starts no write, and one that has written its
     // device settings writes no network settings but reads back what it wrote.
     std::function<bool()> stopRequested;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sstream>
 
 #include "tests/cli/fake_command_context.h"
@@ -115,6 +117,36 @@ TEST_F(CliAppTest, ASearchForANamedDeviceEndsWhenItAnswers) {
     // Waits up to the second send a quarter of the way in, then to the window's end.
     EXPECT_EQ(scripted.waits,
               (std::vector<int>{100, 100, 50, 100, 100, 100, 100, 100, 100, 100, 50}));
+}
+
+// A guarded device whose address lies outside the adapter's subnet: its verification goes by
+// broadcast with a warning, or not at all with --no-broadcast-password.
+TEST_F(CliAppTest, APasswordOnlyABroadcastCanCarryIsSaidOrRefused) {
+    testing::DeviceState device;
+    device.ip = "192.0.2.51";
+    device.passwordFlag = 1;
+    testing::ScriptedDevices devices(scripted, {device});
+    context.passwordVariable = "secret";
+    const auto verifications = [this] {
+        return std::count_if(scripted.sent.begin(), scripted.sent.end(),
+                             [](const testing::Bytes& sent) { return sent[0] == CMD_VERIFY; });
+    };
+    const std::string warning =
+        "NETSTOR-000010 has an address outside this network: its administrator password is ";
+    const std::vector<std::string> refused[] = {
+        {"verify", "NETSTOR-000010", "--user", "admin", "--no-broadcast-password"},
+        {"set-device", "NETSTOR-000010", "--user", "admin", "--description", "Shelf",
+         "--no-broadcast-password"}};
+    for (const auto& words : refused) {
+        EXPECT_EQ(Run(words), 2) << words[0];
+        EXPECT_NE(err.str().find(warning + "not sent as a broadcast"), std::string::npos)
+            << err.str();
+        EXPECT_EQ(verifications(), 0) << words[0];
+    }
+    EXPECT_EQ(Run({"set-device", "NETSTOR-000010", "--user", "admin", "--description", "Shelf"}),
+              0);
+    EXPECT_NE(err.str().find(warning + "sent as a broadcast\n"), std::string::npos) << err.str();
+    EXPECT_EQ(verifications(), 1);
 }
 
 TEST_F(CliAppTest, ASearchThatCannotBeSentIsANetworkFailure) {

@@ -1,6 +1,8 @@
 // The administrator verification exchange over the scripted sockets layer.
 #include "protocol/administrator_verification.h"
 
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -119,6 +121,43 @@ TEST_F(AdministratorVerificationTest, TheResultCarriesTheReplyHeader) {
     EXPECT_EQ(result.reply->command, CMD_VERIFY);
     EXPECT_EQ(result.reply->status, 7);
     EXPECT_EQ(result.reply->mac, kMac);
+}
+
+// The password goes by unicast to a device in the subnet of the adapter that heard it and to one
+// found through a target; by broadcast only where nothing else reaches the device.
+TEST(VerificationAddressTest, UnicastWhereTheDeviceCanBeReached) {
+    const NetworkAdapter eth0{"eth0", 0xc6336401, 24, 2};  // 198.51.100.1/24
+    struct Case {
+        const char* ip;
+        std::optional<NetworkAdapter> adapter;
+        std::optional<Ipv4Address> via;
+        const char* sentTo;
+    };
+    const Case cases[] = {
+        {"198.51.100.11", eth0, std::nullopt, "SendTo 100 198.51.100.11 1638"},
+        {"192.0.2.51", eth0, std::nullopt, "SendBroadcast 100 1638"},
+        {"198.51.100.255", eth0, std::nullopt, "SendBroadcast 100 1638"},
+        {"", eth0, std::nullopt, "SendBroadcast 100 1638"},
+        {"198.51.100.11", std::nullopt, std::nullopt, "SendBroadcast 100 1638"},
+        {"192.0.2.51", std::nullopt, 0xcb007107, "SendTo 100 203.0.113.7 1638"},
+    };
+    for (const Case& c : cases) {
+        DeviceRecord device;
+        std::copy_n(c.ip, std::char_traits<char>::length(c.ip), device.ipAddress);
+        device.adapter = c.adapter;
+        device.via = c.via;
+        testing::ScriptedSocketLayer sockets;
+        testing::RecordingReporter reporter;
+        VerifyAdministrator(sockets, reporter, kMac, "admin", "secret",
+                            ForVerification(TowardsDevice(device), device));
+        const auto sends =
+            std::count_if(sockets.calls.begin(), sockets.calls.end(),
+                          [](const std::string& call) { return call.rfind("Send", 0) == 0; });
+        EXPECT_EQ(sends, 1) << c.ip;
+        EXPECT_NE(std::find(sockets.calls.begin(), sockets.calls.end(), c.sentTo),
+                  sockets.calls.end())
+            << c.ip;
+    }
 }
 
 }  // namespace

@@ -41,9 +41,9 @@ BOOL VerifyDialog::OnInitDialog() {
 
 void VerifyDialog::OnClickedOk() {
     okButton_.Enable(false);
-    const VerificationResult result =
-        VerifyAdministrator(sockets_, reporter_, Device().macAddress, nameEdit_.Text(),
-                            passwordEdit_.Text(), TowardsDevice(Device()));
+    const VerificationResult result = VerifyAdministrator(
+        sockets_, reporter_, Device().macAddress, nameEdit_.Text(), passwordEdit_.Text(),
+        ForVerification(TowardsDevice(Device()), Device()));
     // Enabled again on every path, also when the network could not be opened, so that the
     // user can try again.
     okButton_.Enable(true);

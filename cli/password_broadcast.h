@@ -1,0 +1,26 @@
+// A verification that only a broadcast can carry hands the administrator's password to every host
+// on the link. The tool says so once a device on standard error, or with --no-broadcast-password
+// refuses to send it.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <string>
+
+#include "protocol/device_record.h"
+
+namespace zerin::cli {
+
+// --no-broadcast-password.
+void AddNoBroadcastPasswordOption(CLI::App& command, bool& refuse);
+
+// True when the device's verification may go out: by unicast, or by broadcast after warning
+// through warn; false when only a broadcast reaches the device and refuse is set.
+bool MayVerify(const DeviceRecord& device, bool refuse,
+               const std::function<void(const std::string&)>& warn);
+
+// "NAME has an address outside this network: its administrator password is not sent as a
+// broadcast", the reason of a refusal.
+std::string BroadcastRefusedText(const DeviceRecord& device);
+
+}  // namespace zerin::cli
