@@ -101,9 +101,9 @@ class WireTest(unittest.TestCase):
 
         port = self.client.getsockname()[1]
         peer = "198.51.100.1:%d" % port
-        self.assertEqual(self.simulator.lines("in")[0][2:], [peer, "12", "0" * 24])
+        self.assertEqual(self.simulator.lines("in")[0][2:], [peer, "255.255.255.255", "12", "0" * 24])
         out = self.simulator.lines("out")
-        self.assertEqual([line[2:] for line in out], [[peer, "50", d.hex()] for d in replies])
+        self.assertEqual([line[2:] for line in out], [[peer, "*", "50", d.hex()] for d in replies])
 
     def test_a_delayed_answer_does_not_hold_up_another_device(self):
         config = os.path.join(self.work.name, "devices.conf")

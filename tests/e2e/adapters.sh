@@ -1,12 +1,14 @@
 #!/bin/sh
 # Zerin.exe with two adapters on two subnets (scripts/netns-two-adapters): every device behind
 # both listed once; the guarded device behind the second adapter shown and its description
-# written through the wizard; the device that answers by broadcast found and written too. With
-# one adapter left, the search and the detail requests are the bytes they always were.
+# written through the wizard, its administrator's password sent to its own address alone; the
+# device that answers by broadcast found and written too. With one adapter left, the search and
+# the detail requests are the bytes they always were.
 . "$(dirname "$0")/lib.sh"
 
 conf="$ROOT/tests/integration"
 start_far_devsim "$ZERIN_FAR1_PID" first --config "$conf/adapters_first.conf"
+nsenter -t "$ZERIN_FAR2_PID" -n ip addr add 203.0.113.60/24 dev zerin2far
 start_far_devsim "$ZERIN_FAR2_PID" second --config "$conf/adapters_second.conf"
 
 # select_device NAME: selects the device's line, as a click on it does.
@@ -45,6 +47,7 @@ select_device NETSTOR-000060
 expect_eq "description" "Second shelf" "$(drive text "$MAIN_TITLE" 1018)"
 expect_eq "IP address" "203.0.113.60" "$(drive text "$MAIN_TITLE" 1017)"
 describe NETSTOR-000060 "Written through zerin2" secret
+expect_eq "where the password went" 203.0.113.60 "$(sent_to 15 "$WORK/second.log")"
 describe NETSTOR-000051 "Found by broadcast"
 for device in "NETSTOR-000060 Written through zerin2" "NETSTOR-000051 Found by broadcast"; do
     select_device "${device%% *}"

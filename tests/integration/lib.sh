@@ -82,3 +82,9 @@ run_wine() {
 logged() {
     awk -v dir="$1" '$2 == dir { print $NF }' "${2:-$DEVSIM_LOG}"
 }
+
+# sent_to COMMAND [LOG]: where each request of the command (its number as two hex digits) was sent:
+# 255.255.255.255, a directed broadcast or the unicast address, as the simulator logged it.
+sent_to() {
+    awk -v c="$1" '$2 == "in" && substr($NF, 1, 4) == c "00" { print $4 }' "${2:-$DEVSIM_LOG}"
+}

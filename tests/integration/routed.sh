@@ -39,6 +39,7 @@ diff "$WORK/expected.txt" "$WORK/windows.txt" >&2 || fail "zerin-cli.exe search 
 printf 'secret\n' | "$cli" set-device NETSTOR-000071 --target 203.0.113.11 --no-broadcast \
     --user admin --password-stdin --description "Across the router" > "$WORK/out"
 [ "$(cat "$WORK/out")" = accepted ] || fail "set-device across the router: $(cat "$WORK/out")"
+[ "$(sent_to 15 "$log")" = 203.0.113.11 ] || fail "the password went to: $(sent_to 15 "$log")"
 
 printf '{"targets": ["203.0.113.10-203.0.113.12"], "devices": [
     {"name": "NETSTOR-000070", "description": "Applied across"},

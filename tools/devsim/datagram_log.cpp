@@ -37,13 +37,16 @@ std::string Hex(const Datagram& bytes) {
 }  // namespace
 
 std::string FormatLogLine(std::chrono::system_clock::time_point when, Direction direction,
-                          const std::string& peer, const Datagram& bytes) {
+                          const std::string& peer, const std::string& local,
+                          const Datagram& bytes) {
     return FormatTime(when) + (direction == Direction::kIn ? " in " : " out ") + peer + " " +
-           std::to_string(bytes.size()) + " " + Hex(bytes);
+           local + " " + std::to_string(bytes.size()) + " " + Hex(bytes);
 }
 
-void DatagramLog::Write(Direction direction, const std::string& peer, const Datagram& bytes) {
-    out_ << FormatLogLine(std::chrono::system_clock::now(), direction, peer, bytes) << std::endl;
+void DatagramLog::Write(Direction direction, const std::string& peer, const std::string& local,
+                        const Datagram& bytes) {
+    out_ << FormatLogLine(std::chrono::system_clock::now(), direction, peer, local, bytes)
+         << std::endl;
 }
 
 }  // namespace zerin::devsim

@@ -55,10 +55,14 @@ sockaddr_in Destination(const sockaddr_in& peer, bool broadcast) {
     return destination;
 }
 
+std::string AddressText(in_addr address) {
+    char text[INET_ADDRSTRLEN];
+    inet_ntop(AF_INET, &address, text, sizeof text);
+    return text;
+}
+
 std::string PeerText(const sockaddr_in& peer) {
-    char address[INET_ADDRSTRLEN];
-    inet_ntop(AF_INET, &peer.sin_addr, address, sizeof address);
-    return std::string(address) + ":" + std::to_string(ntohs(peer.sin_port));
+    return AddressText(peer.sin_addr) + ":" + std::to_string(ntohs(peer.sin_port));
 }
 
 bool SocketError(std::string& error, const std::string& what) {
@@ -184,21 +188,15 @@ void Simulator::ReceiveRequest() {
         return;
     }
     request.resize(static_cast<size_t>(length));
-    log_.Write(Direction::kIn, PeerText(peer), request);
+    const std::optional<in_addr> sentTo = SentTo(message);
+    log_.Write(Direction::kIn, PeerText(peer), sentTo ? AddressText(*sentTo) : "*", request);
     if (ntohs(peer.sin_port) == port_) {
         return;
     }
-    std::optional<in_addr> unicast = SentTo(message);
-    if (unicast && !IsHostAddress(*unicast)) {
-        unicast.reset();
-    }
-    char address[INET_ADDRSTRLEN] = {};
-    if (unicast) {
-        inet_ntop(AF_INET, &*unicast, address, sizeof address);
-    }
+    const std::optional<in_addr> unicast = sentTo && IsHostAddress(*sentTo) ? sentTo : std::nullopt;
     auto now = SendQueue::Clock::now();
-    for (Answer& answer :
-         Respond(devices_, request, unicast ? std::optional<std::string>(address) : std::nullopt)) {
+    for (Answer& answer : Respond(devices_, request,
+                                  unicast ? std::optional(AddressText(*unicast)) : std::nullopt)) {
         queue_.Push(now + std::chrono::milliseconds(answer.delayMs),
                     Destination(peer, answer.broadcast), std::move(answer.bytes), unicast);
     }
@@ -235,7 +233,8 @@ void Simulator::SendDue() {
                       << std::strerror(errno) << "\n";
             continue;
         }
-        log_.Write(Direction::kOut, PeerText(out.destination), out.bytes);
+        log_.Write(Direction::kOut, PeerText(out.destination),
+                   out.source ? AddressText(*out.source) : "*", out.bytes);
     }
 }
 
