@@ -33,7 +33,7 @@ fault = stray@get_network_info
 
 
 def in_private_namespace():
-    return sorted(name for _, name in socket.if_nameindex()) == ["lo", "zerin0", "zerin1"]
+    return sorted(name for _, name in socket.if_nameindex()) == ["lo", "zerin0"]
 
 
 def request(command, mac):
@@ -46,7 +46,8 @@ class Simulator:
     def __init__(self, work, *args):
         self.log = os.path.join(work, "devsim.log")
         ready = os.path.join(work, "ready")
-        self.process = subprocess.Popen([DEVSIM, "--log", self.log, "--ready", ready, *args])
+        self.process = subprocess.Popen(["nsenter", "-t", os.environ["ZERIN_DEVICES_PID"], "-n",
+                                         DEVSIM, "--log", self.log, "--ready", ready, *args])
         deadline = time.monotonic() + 5
         while not (os.path.exists(ready) and os.path.getsize(ready)):
             if self.process.poll() is not None or time.monotonic() > deadline:

@@ -8,6 +8,8 @@
 
 cli="$NATIVE_BIN/zerin-cli"
 start_far_devsim "$ZERIN_FAR1_PID" first --config "$(dirname "$0")/adapters_first.conf"
+# The guarded device behind zerin2 takes its verification at its own address.
+nsenter -t "$ZERIN_FAR2_PID" -n ip addr add 203.0.113.60/24 dev zerin2far
 start_far_devsim "$ZERIN_FAR2_PID" second --config "$(dirname "$0")/adapters_second.conf"
 second_devsim=${FAR_DEVSIM_PIDS##* }
 

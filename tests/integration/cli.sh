@@ -84,7 +84,7 @@ expect 4 "$cli" search --window 0.2
 said "the network failed: a request could not be sent: Operation not permitted"
 nft delete table ip zerin
 # No adapter up: nothing to search through.
-ip link set zerin1 down
+ip link set zerin0 down
 expect 4 "$cli" search
 said "no network adapter is up"
 echo "cli: ok"

@@ -1,5 +1,5 @@
-# Shared by the integration tests, which run inside scripts/netns-run: paths, the simulator,
-# and Wine runs with their own wineserver and prefix inside the namespace.
+# Shared by the integration tests, which run inside scripts/netns-run (or another namespace script):
+# paths, the simulator, and Wine runs with their own wineserver and prefix inside the namespace.
 set -eu
 
 ROOT=${ROOT:-$(cd "$(dirname "$0")/../.." && pwd)}
@@ -39,10 +39,12 @@ await_ready() {
     done
 }
 
-# start_devsim [devsim options]: starts the simulator and waits until its socket is bound.
+# start_devsim [devsim options]: starts the simulator, on the devices' network of scripts/netns-run,
+# and waits until its socket is bound.
 start_devsim() {
     rm -f "$WORK/devsim.ready"
-    "$NATIVE_BIN/devsim" --log "$DEVSIM_LOG" --ready "$WORK/devsim.ready" "$@" &
+    nsenter -t "$ZERIN_DEVICES_PID" -n \
+        "$NATIVE_BIN/devsim" --log "$DEVSIM_LOG" --ready "$WORK/devsim.ready" "$@" &
     DEVSIM_PID=$!
     await_ready "$DEVSIM_PID" "$WORK/devsim.ready"
 }

@@ -46,4 +46,12 @@ options:
     description:
       - Seconds to wait for a reply to each send of a request (zerin-cli's default is 3).
     type: float
+  no_broadcast_password:
+    description:
+      - Refuse to verify a guarded device whose address lies outside the managed host's network,
+        which only a broadcast reaches and so would hand the password to every host on the link.
+        Such a device's entry is then refused, with nothing sent to it.
+      - Without it the verification goes by broadcast, and zerin-cli warns on its standard error.
+    type: bool
+    default: false
 '''

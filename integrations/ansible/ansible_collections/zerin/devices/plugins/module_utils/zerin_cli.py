@@ -27,6 +27,7 @@ def apply_options():
         user=dict(type='str'),
         password=dict(type='str', no_log=True),
         timeout=dict(type='float'),
+        no_broadcast_password=dict(type='bool', default=False, no_log=False),
     )
     return options
 
@@ -78,6 +79,8 @@ def apply(module, path):
     if params['timeout'] is not None:
         args += ['--timeout', str(params['timeout'])]
     args += search_options(params)
+    if params['no_broadcast_password']:
+        args.append('--no-broadcast-password')
     if params['user'] is not None:
         args += ['--user', params['user']]
     data = None
