@@ -54,6 +54,8 @@ def run_json(module, args, ok_codes=(0,), data=None):
     if rc not in ok_codes:
         module.fail_json(msg=err.strip() or 'zerin-cli ended with status %d' % rc, rc=rc,
                          stdout=out, stderr=err)
+    for line in to_native(err).splitlines():
+        module.warn(line)  # such as an administrator password that went as a broadcast
     try:
         return json.loads(out)
     except ValueError as e:
