@@ -6,14 +6,15 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
+#include <optional>
 #include <system_error>
 #include <thread>
+
+#include "platform/posix_datagram_receiver.h"
 
 namespace zerin {
 
@@ -46,17 +47,13 @@ unsigned TiedInterface(int fd) {
 // A broadcast that arrived through another interface than the one the socket is tied to: on a
 // network that two adapters share, each hears every broadcast. What is sent to one of this
 // system's addresses, at the socket's own port, is the socket's whatever interface took it.
-bool HeardThroughAnotherAdapter(int fd, msghdr& message) {
-    for (cmsghdr* entry = CMSG_FIRSTHDR(&message); entry; entry = CMSG_NXTHDR(&message, entry)) {
-        if (entry->cmsg_level == IPPROTO_IP && entry->cmsg_type == IP_PKTINFO) {
-            in_pktinfo arrival{};
-            std::memcpy(&arrival, CMSG_DATA(entry), sizeof arrival);
-            const bool toThisHost = arrival.ipi_addr.s_addr == arrival.ipi_spec_dst.s_addr;
-            const unsigned tied = toThisHost ? 0 : TiedInterface(fd);
-            return tied != 0 && static_cast<unsigned>(arrival.ipi_ifindex) != tied;
-        }
+bool HeardThroughAnotherAdapter(int fd, const std::optional<in_pktinfo>& arrival) {
+    if (!arrival) {
+        return false;
     }
-    return false;
+    const bool toThisHost = arrival->ipi_addr.s_addr == arrival->ipi_spec_dst.s_addr;
+    const unsigned tied = toThisHost ? 0 : TiedInterface(fd);
+    return tied != 0 && static_cast<unsigned>(arrival->ipi_ifindex) != tied;
 }
 
 }  // namespace
@@ -144,23 +141,13 @@ int PosixSocketLayer::SendTo(Handle socket, const uint8_t* bytes, size_t length,
 
 int PosixSocketLayer::Receive(Handle socket, uint8_t* buffer, size_t capacity, Ipv4Address& from) {
     for (;;) {
-        iovec data{buffer, capacity};
-        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
-        sockaddr_in sender{};
-        msghdr message{};
-        message.msg_name = &sender;
-        message.msg_namelen = sizeof sender;
-        message.msg_iov = &data;
-        message.msg_iovlen = 1;
-        message.msg_control = control;
-        message.msg_controllen = sizeof control;
-        const ssize_t length = recvmsg(Fd(socket), &message, 0);
-        if (length < 0) {
+        const ReceivedDatagram received = ReceiveDatagram(Fd(socket), buffer, capacity);
+        if (received.length < 0) {
             return kSocketError;
         }
-        if (!HeardThroughAnotherAdapter(Fd(socket), message)) {
-            from = ntohl(sender.sin_addr.s_addr);
-            return static_cast<int>(length);
+        if (!HeardThroughAnotherAdapter(Fd(socket), received.arrival)) {
+            from = ntohl(received.sender.sin_addr.s_addr);
+            return static_cast<int>(received.length);
         }
     }
 }

@@ -14,6 +14,7 @@
 #include <iostream>
 #include <utility>
 
+#include "platform/posix_datagram_receiver.h"
 #include "tools/devsim/device_responder.h"
 
 namespace zerin::devsim {
@@ -84,18 +85,6 @@ bool IsHostAddress(in_addr address) {
     }
     freeifaddrs(list);
     return found;
-}
-
-// The address a received datagram was sent to, from its IP_PKTINFO.
-std::optional<in_addr> SentTo(msghdr& message) {
-    for (cmsghdr* entry = CMSG_FIRSTHDR(&message); entry; entry = CMSG_NXTHDR(&message, entry)) {
-        if (entry->cmsg_level == IPPROTO_IP && entry->cmsg_type == IP_PKTINFO) {
-            in_pktinfo arrival{};
-            std::memcpy(&arrival, CMSG_DATA(entry), sizeof arrival);
-            return arrival.ipi_addr;
-        }
-    }
-    return std::nullopt;
 }
 
 timespec ToTimespec(SendQueue::Clock::duration wait) {
@@ -172,23 +161,15 @@ bool Simulator::Wait(const sigset_t& waitMask, std::string& error) {
 // host's addresses is a unicast: its answers go from that address.
 void Simulator::ReceiveRequest() {
     Datagram request(kReceiveBufferSize);
-    sockaddr_in peer{};
-    iovec data{request.data(), request.size()};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
-    msghdr message{};
-    message.msg_name = &peer;
-    message.msg_namelen = sizeof peer;
-    message.msg_iov = &data;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
-    ssize_t length = recvmsg(socket_, &message, 0);
-    if (length < 0) {
-        std::cerr << "devsim: recvfrom: " << std::strerror(errno) << "\n";
+    const ReceivedDatagram received = ReceiveDatagram(socket_, request.data(), request.size());
+    if (received.length < 0) {
+        std::cerr << "devsim: recvmsg: " << std::strerror(errno) << "\n";
         return;
     }
-    request.resize(static_cast<size_t>(length));
-    const std::optional<in_addr> sentTo = SentTo(message);
+    request.resize(static_cast<size_t>(received.length));
+    const sockaddr_in& peer = received.sender;
+    const std::optional<in_addr> sentTo =
+        received.arrival ? std::optional(received.arrival->ipi_addr) : std::nullopt;
     log_.Write(Direction::kIn, PeerText(peer), sentTo ? AddressText(*sentTo) : "*", request);
     if (ntohs(peer.sin_port) == port_) {
         return;
