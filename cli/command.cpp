@@ -9,6 +9,10 @@ void Say(CommandContext& context, const std::string& message) {
     context.err << "zerin-cli: " << message << '\n';
 }
 
+void PrintJson(CommandContext& context, const Json& value) {
+    context.out << JsonText(value) << '\n';
+}
+
 int Finish(CommandContext& context, int status) {
     const auto& failure = context.sockets.Failure();
     if (failure) {

@@ -9,7 +9,8 @@
 #include <ostream>
 #include <string>
 
-#include "cli/checked_socket_layer.h"
+#include "operations/checked_socket_layer.h"
+#include "operations/json_text.h"
 #include "platform/console.h"
 #include "platform/network_adapters.h"
 #include "platform/stop_signals.h"
@@ -40,6 +41,9 @@ class Command {
 
 // Writes "zerin-cli: MESSAGE" on the error stream.
 void Say(CommandContext& context, const std::string& message);
+
+// Writes the value on one line of the output stream.
+void PrintJson(CommandContext& context, const Json& value);
 
 // The exit status for a command that ends at the status given: a network failure first said and
 // taking its place.

@@ -2,7 +2,8 @@
 #include "cli/device_target.h"
 
 #include "cli/exit_status.h"
-#include "cli/value_parsers.h"
+#include "cli/search_options.h"
+#include "operations/value_parsers.h"
 
 namespace zerin::cli {
 
@@ -30,31 +31,21 @@ void AddTimeoutOptions(CLI::App& command, double& seconds, int& retries) {
         ->check(CLI::Range(0, 10).description(""));
 }
 
-ExchangeOptions ExchangeOptionsOf(int timeoutMs, int retries, const DeviceRecord& device) {
-    ExchangeOptions options = TowardsDevice(device);
-    options.replyTimeoutMs = timeoutMs;
-    options.stopWhenUnanswered = true;
-    options.retries = retries;
-    return options;
+Waits WaitsOf(double timeoutSeconds, int retries) {
+    return {Milliseconds(timeoutSeconds), retries};
 }
 
-ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const DeviceRecord& device) {
-    return ExchangeOptionsOf(Milliseconds(target.timeoutSeconds), target.retries, device);
+Waits WaitsOf(const DeviceTarget& target) {
+    return WaitsOf(target.timeoutSeconds, target.retries);
 }
 
-Lookup LookUpDevice(CommandContext& context, const DeviceTarget& target) {
-    const PlanChoice choice = PlanSearch(context, target.search);
-    if (choice.status != kExitDone) {
-        return {{}, choice.status};
+TargetLookup FindTarget(CommandContext& context, const DeviceTarget& target) {
+    Lookup lookup = LookUpDevice(context.sockets, context.reporter, context.adapters.List(),
+                                 target.search, target.device);
+    if (lookup.failure) {
+        return {{}, SayFailure(context, *lookup.failure)};
     }
-    std::vector<FoundDevice> devices = FindDevices(context, choice.plan, {target.device}).devices;
-    if (FoundDevice* found = DeviceNamed(devices, target.device)) {
-        return {std::move(*found), kExitDone};
-    }
-    if (!context.sockets.Failure()) {
-        Say(context, "no device named " + target.device + " answered the search");
-    }
-    return {{}, kExitBadInput};
+    return {std::move(lookup.found), kExitDone};
 }
 
 }  // namespace zerin::cli

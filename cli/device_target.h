@@ -5,11 +5,10 @@
 
 #include <CLI/CLI.hpp>
 #include <string>
-#include <vector>
 
 #include "cli/command.h"
-#include "cli/device_finder.h"
-#include "protocol/exchange.h"
+#include "operations/device_waits.h"
+#include "operations/search/device_finder.h"
 
 namespace zerin::cli {
 
@@ -28,20 +27,17 @@ void AddDeviceTarget(CLI::App& command, DeviceTarget& target);
 // request goes again.
 void AddTimeoutOptions(CLI::App& command, double& seconds, int& retries);
 
-// Each reply waited for the timeout after each send, a request sent again as the retries allow,
-// no request after the first one left unanswered, and every request the way the device's search
-// answer came.
-ExchangeOptions ExchangeOptionsOf(int timeoutMs, int retries, const DeviceRecord& device);
-// The same with the target's --timeout.
-ExchangeOptions ExchangeOptionsOf(const DeviceTarget& target, const DeviceRecord& device);
+// The waits that --timeout and --retries give.
+Waits WaitsOf(double timeoutSeconds, int retries);
+Waits WaitsOf(const DeviceTarget& target);
 
-struct Lookup {
+struct TargetLookup {
     FoundDevice found;  // no record when not found
     int status;         // kExitDone when found, else the exit status of the reason
 };
 
 // The first device found whose name or MAC address text is the target's, by a search that ends
 // when it has answered; the reason said when there is none.
-Lookup LookUpDevice(CommandContext& context, const DeviceTarget& target);
+TargetLookup FindTarget(CommandContext& context, const DeviceTarget& target);
 
 }  // namespace zerin::cli

@@ -11,38 +11,20 @@ const char kExitStatusHelp[] =
     "  3  the administrator name or password was not accepted\n"
     "  4  the network failed (the sockets layer, or a request that could not be sent)";
 
-WriteResult ResultOfWrite(const std::optional<PacketHeader>& reply, uint16_t command) {
-    if (!reply || reply->command != command) {
-        return WriteResult::kNoAnswer;
-    }
-    return reply->status == 0 ? WriteResult::kAccepted : WriteResult::kRefused;
-}
-
-const char* WriteResultName(WriteResult result) {
-    switch (result) {
-        case WriteResult::kAccepted:
-            return "accepted";
-        case WriteResult::kRefused:
-            return "refused";
-        default:
-            return "no answer";
-    }
-}
-
 ExitStatus StatusOfWrite(WriteResult result) {
     return result == WriteResult::kAccepted ? kExitDone : kExitNoAnswer;
 }
 
 ExitStatus StatusOfVerification(const VerificationResult& result) {
-    switch (result.verification) {
-        case Verification::kAccepted:
+    switch (VerdictOf(result)) {
+        case VerificationVerdict::kAccepted:
             return kExitDone;
-        case Verification::kNotSent:
+        case VerificationVerdict::kNotSent:
             return kExitNetworkFailed;
+        case VerificationVerdict::kNotAccepted:
+            return kExitNotAccepted;
         default:
-            return ResultOfWrite(result.reply, CMD_VERIFY) == WriteResult::kRefused
-                       ? kExitNotAccepted
-                       : kExitNoAnswer;
+            return kExitNoAnswer;
     }
 }
 

@@ -1,11 +1,8 @@
 // The tool's exit statuses, each with one meaning, and the rules that give them.
 #pragma once
 
-#include <cstdint>
-#include <optional>
-
+#include "operations/write_verdict.h"
 #include "protocol/administrator_verification.h"
-#include "protocol/packet.h"
 
 namespace zerin::cli {
 
@@ -20,13 +17,6 @@ enum ExitStatus : int {
 // The statuses as the help and the README state them.
 extern const char kExitStatusHelp[];
 
-// How a device took a settings write.
-enum class WriteResult { kAccepted, kRefused, kNoAnswer };
-
-// Accepted: a reply to the command with status 0; refused: with another status; anything else,
-// no datagram or one answering another command, is no answer.
-WriteResult ResultOfWrite(const std::optional<PacketHeader>& reply, uint16_t command);
-const char* WriteResultName(WriteResult result);
 ExitStatus StatusOfWrite(WriteResult result);
 
 // Accepted: done; refused by the device: not accepted; no answer: the device did not answer;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/checked_socket_layer.h"
 #include "cli/cli_app.h"
+#include "operations/checked_socket_layer.h"
 #include "platform/console.h"
 #include "platform/platform_socket_layer.h"
 
@@ -30,7 +30,7 @@ std::optional<std::string> PasswordVariable() {
 int main(int argc, char** argv) {
     zerin::UseBinaryStandardStreams();
     zerin::PlatformSocketLayer platform;
-    zerin::cli::CheckedSocketLayer sockets(platform);
+    zerin::CheckedSocketLayer sockets(platform);
     StderrReporter reporter;
     zerin::PlatformNetworkAdapters adapters;
     zerin::PlatformStopSignals stopSignals;

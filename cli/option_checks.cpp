@@ -1,7 +1,7 @@
 // The settings options' checks.
 #include "cli/option_checks.h"
 
-#include "cli/value_parsers.h"
+#include "operations/value_parsers.h"
 #include "protocol/description_rule.h"
 #include "protocol/network_adapter.h"
 

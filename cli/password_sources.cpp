@@ -83,6 +83,13 @@ void AddCredentialOptions(CLI::App& command, CredentialOptions& options) {
         ->type_name("PW");
 }
 
+void AddNoBroadcastPasswordOption(CLI::App& command, bool& refuse) {
+    command.add_flag("--no-broadcast-password", refuse,
+                     "refuse to verify a device whose address lies outside this network, which "
+                     "only a broadcast reaches: that would hand its administrator password to "
+                     "every host on the link");
+}
+
 GivenPassword ReadGivenPassword(const CredentialOptions& options, std::istream& in,
                                 const std::optional<std::string>& variable, std::ostream& err) {
     if (options.password) {

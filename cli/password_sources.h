@@ -10,13 +10,10 @@
 #include <string>
 
 #include "cli/command.h"
+#include "operations/credentials.h"
 #include "platform/console.h"
 
 namespace zerin::cli {
-
-// The Verify dialog's edits take no more than these.
-constexpr size_t kMaxUserLength = 16;
-constexpr size_t kMaxPasswordLength = 8;
 
 struct CredentialOptions {
     std::optional<std::string> user;
@@ -29,6 +26,9 @@ struct CredentialOptions {
 extern const char kPasswordSourcesHelp[];
 
 void AddCredentialOptions(CLI::App& command, CredentialOptions& options);
+
+// --no-broadcast-password: refuse a verification that only a broadcast carries.
+void AddNoBroadcastPasswordOption(CLI::App& command, bool& refuse);
 
 // What the sources other than the prompt gave.
 struct GivenPassword {

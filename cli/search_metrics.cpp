@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "cli/json_output.h"
+#include "operations/json_text.h"
 
 namespace zerin::cli {
 
@@ -11,8 +11,7 @@ namespace {
 
 // The text as valid UTF-8, each byte that is not replaced by U+FFFD.
 std::string ValidUtf8(const std::string& text) {
-    return Json::parse(Json(text).dump(-1, ' ', false, Json::error_handler_t::replace))
-        .get<std::string>();
+    return Json::parse(JsonText(text)).get<std::string>();
 }
 
 // A label value between its quotes: backslash, double quote and line feed escaped.

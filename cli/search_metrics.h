@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/device_listing.h"
+#include "operations/search/listed_device.h"
 
 namespace zerin::cli {
 

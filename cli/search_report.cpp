@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "cli/device_listing.h"
+#include "operations/search/listed_device.h"
 #include "protocol/device_texts.h"
 #include "protocol/packet.h"
 

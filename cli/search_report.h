@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "cli/device_finder.h"
+#include "operations/search/device_finder.h"
 
 namespace zerin::cli {
 

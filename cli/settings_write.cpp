@@ -2,7 +2,8 @@
 #include "cli/settings_write.h"
 
 #include "cli/exit_status.h"
-#include "cli/password_broadcast.h"
+#include "operations/password_broadcast.h"
+#include "operations/write_verdict.h"
 #include "protocol/device_texts.h"
 
 namespace zerin::cli {
@@ -18,14 +19,14 @@ int SettingsWriteCommand::Run(CommandContext& context) {
     if (!given.error.empty()) {
         return kExitBadInput;
     }
-    const Lookup lookup = LookUpDevice(context, target_);
+    const TargetLookup lookup = FindTarget(context, target_);
     if (!lookup.found.record) {
         return Finish(context, lookup.status);
     }
     DeviceRecord& record = *lookup.found.record;
-    const WriteReport report = WriteSettings(context.sockets, context.reporter, record,
-                                             ExchangeOptionsOf(target_, *lookup.found.record),
-                                             Steps(context, given.password));
+    const WriteReport report =
+        WriteSettings(context.sockets, context.reporter, record,
+                      ExchangeOptionsOf(WaitsOf(target_), record), Steps(context, given.password));
     return Finish(context, Conclude(context, record, report));
 }
 
@@ -93,11 +94,10 @@ int SettingsWriteCommand::Report(CommandContext& context, const DeviceRecord& re
     if (target_.json) {
         const Json status =
             written == WriteResult::kNoAnswer ? Json(nullptr) : Json(report.lastReply->status);
-        PrintJson({{"device", FormatMacAddress(record.macAddress)},
-                   {"sent", SentFields(report.planned)},
-                   {"result", WriteResultName(written)},
-                   {"status", status}},
-                  context.out);
+        PrintJson(context, {{"device", FormatMacAddress(record.macAddress)},
+                            {"sent", SentFields(report.planned)},
+                            {"result", WriteResultName(written)},
+                            {"status", status}});
     } else {
         context.out << WriteResultName(written);
         if (written == WriteResult::kRefused) {

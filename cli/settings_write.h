@@ -7,9 +7,9 @@
 
 #include "cli/command.h"
 #include "cli/device_target.h"
-#include "cli/device_write.h"
-#include "cli/json_output.h"
 #include "cli/password_sources.h"
+#include "operations/device_write.h"
+#include "operations/json_text.h"
 #include "protocol/device_record.h"
 
 namespace zerin::cli {

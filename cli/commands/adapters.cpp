@@ -2,7 +2,6 @@
 #include "cli/commands/adapters.h"
 
 #include "cli/exit_status.h"
-#include "cli/json_output.h"
 #include "protocol/network_adapter.h"
 
 namespace zerin::cli {
@@ -35,7 +34,7 @@ class AdaptersCommand : public Command {
             }
         }
         if (json_) {
-            PrintJson(array, context.out);
+            PrintJson(context, array);
         }
         return kExitDone;
     }

@@ -8,45 +8,24 @@
 #include <mutex>
 #include <sstream>
 
-#include "cli/device_finder.h"
 #include "cli/device_target.h"
 #include "cli/exit_status.h"
-#include "cli/fleet/fleet_apply.h"
-#include "cli/fleet/job_pool.h"
-#include "cli/json_output.h"
-#include "cli/password_broadcast.h"
 #include "cli/password_sources.h"
 #include "cli/progress_line.h"
-#include "cli/value_parsers.h"
+#include "cli/search_options.h"
+#include "operations/fleet/fleet_run.h"
 
 namespace zerin::cli {
 
 namespace {
-
-Json Nullable(const std::optional<std::string>& text) {
-    return text ? Json(*text) : Json(nullptr);
-}
-
-Json ResultJson(const EntryResult& result) {
-    Json changes = Json::array();
-    for (const Change& change : result.changes) {
-        changes.push_back(ChangeJson(change));
-    }
-    return {{"mac", Nullable(result.mac)},
-            {"name", Nullable(result.name)},
-            {"status", EntryStatusName(result.status)},
-            {"changes", changes},
-            {"error", result.error.empty() ? Json(nullptr) : Json(result.error)}};
-}
 
 std::string ResultLine(const EntryResult& result) {
     std::string line = result.name.value_or("-") + ' ' + result.mac.value_or("-") + ' ' +
                        EntryStatusName(result.status);
     for (size_t i = 0; i < result.changes.size(); ++i) {
         const Change& change = result.changes[i];
-        line += (i == 0 ? ": " : ", ") + change.field + ' ' +
-                change.from.dump(-1, ' ', false, Json::error_handler_t::replace) + " -> " +
-                change.to.dump(-1, ' ', false, Json::error_handler_t::replace);
+        line += (i == 0 ? ": " : ", ") + change.field + ' ' + JsonText(change.from) + " -> " +
+                JsonText(change.to);
     }
     return line + (result.error.empty() ? "" : " (" + result.error + ")");
 }
@@ -64,11 +43,11 @@ class ApplyCommand : public Command {
         command->add_option("FILE", file_, "the JSON file (see the README)")->required();
         command->add_flag("--dry-run", run_.dryRun,
                           "print the plan; send no write, no verification");
-        command->add_option("--jobs", jobs_, "devices handled at once")
+        command->add_option("--jobs", run_.jobs, "devices handled at once")
             ->type_name("N")
             ->capture_default_str()
             ->check(CLI::Range(1, 256).description(""));
-        AddTimeoutOptions(*command, timeoutSeconds_, run_.retries);
+        AddTimeoutOptions(*command, timeoutSeconds_, retries_);
         command->add_flag("--json", json_, "print a JSON array, an object per entry");
         AddSearchOptions(*command, search_);
         AddCredentialOptions(*command, credentials_);
@@ -77,24 +56,19 @@ class ApplyCommand : public Command {
     }
 
     int Run(CommandContext& context) override {
-        run_.timeoutMs = Milliseconds(timeoutSeconds_);
+        run_.waits = WaitsOf(timeoutSeconds_, retries_);
+        run_.credentialsHint = ": give --user and a password, or the entry's user and passwordFile";
         if (!ReadEntries(context) || !ReadPasswords(context)) {
             return kExitBadInput;
         }
-        const PlanChoice choice = PlanSearch(context, search_, targets_);
-        if (choice.status != kExitDone) {
-            return choice.status;
+        const PlanChoice choice = PlanSearch(context.adapters.List(), search_, targets_);
+        if (choice.failure) {
+            return SayFailure(context, *choice.failure);
         }
-        std::vector<std::string> wanted;
-        for (const FleetEntry& entry : entries_) {
-            wanted.push_back(entry.mac.value_or(entry.name.value_or("")));
-        }
-        std::vector<FoundDevice> found = FindDevices(context, choice.plan, wanted).devices;
-        std::vector<const FoundDevice*> devices;
-        for (const std::string& device : wanted) {
-            devices.push_back(DeviceNamed(found, device));
-        }
-        if (!Distinct(context, devices)) {
+        const FleetDevices devices =
+            FindFleetDevices(context.sockets, context.reporter, choice.plan, entries_);
+        if (!devices.error.empty()) {
+            Say(context, file_ + ": " + devices.error);
             return kExitBadInput;
         }
         context.stopSignals.Catch();
@@ -104,7 +78,12 @@ class ApplyCommand : public Command {
             const std::lock_guard<std::mutex> lock(saying);
             Say(context, text);
         };
-        const std::vector<EntryResult> results = ApplyAll(context, devices);
+        ProgressLine progress(context.err, context.console.ErrorIsTerminal(), "apply",
+                              entries_.size());
+        const std::vector<EntryResult> results =
+            ApplyFleet(entries_, devices, passwords_, run_, context.sockets.Platform(),
+                       [&progress] { progress.Step(); });
+        progress.End();
         Print(context, results);
         return Conclude(context, results);
     }
@@ -159,43 +138,6 @@ class ApplyCommand : public Command {
         return true;
     }
 
-    // No two entries name one device.
-    bool Distinct(CommandContext& context, const std::vector<const FoundDevice*>& devices) const {
-        for (size_t i = 0; i < devices.size(); ++i) {
-            for (size_t j = 0; j < i; ++j) {
-                if (devices[i] && devices[i] == devices[j]) {
-                    Say(context, file_ + ": " + entries_[i].label + " names the device of " +
-                                     entries_[j].label);
-                    return false;
-                }
-            }
-        }
-        return true;
-    }
-
-    std::vector<EntryResult> ApplyAll(CommandContext& context,
-                                      const std::vector<const FoundDevice*>& devices) const {
-        std::vector<EntryResult> results;
-        for (size_t i = 0; i < entries_.size(); ++i) {
-            results.push_back(EntryWithout(entries_[i], devices[i], EntryStatus::kNotStarted,
-                                           "stopped before it started"));
-        }
-        ProgressLine progress(context.err, context.console.ErrorIsTerminal(), "apply",
-                              entries_.size());
-        RunJobs(entries_.size(), jobs_,
-                {[&](size_t i) {
-                     results[i] = ApplyEntry(entries_[i], devices[i], passwords_[i], run_,
-                                             context.sockets.Platform());
-                 },
-                 [&](size_t i, const std::string& error) {
-                     results[i] = EntryWithout(entries_[i], devices[i], EntryStatus::kFailed,
-                                               "internal error: " + error);
-                 },
-                 [&] { progress.Step(); }, run_.stopRequested});
-        progress.End();
-        return results;
-    }
-
     // 0 when every entry is done, 1 when one is not, 4 when the network failed; a stop asked for
     // by a signal ends with 128 and its number, as a shell has it.
     static int Conclude(CommandContext& context, const std::vector<EntryResult>& results) {
@@ -213,9 +155,9 @@ class ApplyCommand : public Command {
         if (json_) {
             Json array = Json::array();
             for (const EntryResult& result : results) {
-                array.push_back(ResultJson(result));
+                array.push_back(EntryResultJson(result));
             }
-            PrintJson(array, context.out);
+            PrintJson(context, array);
             return;
         }
         for (const EntryResult& result : results) {
@@ -225,8 +167,8 @@ class ApplyCommand : public Command {
 
     std::string file_;
     ApplyRun run_;
-    int jobs_ = 8;
     double timeoutSeconds_ = 3;
+    int retries_ = 1;
     bool json_ = false;
     SearchOptions search_;
     CredentialOptions credentials_;

@@ -3,14 +3,14 @@
 
 #include <chrono>
 
-#include "cli/device_finder.h"
-#include "cli/device_listing.h"
-#include "cli/device_watch.h"
 #include "cli/exit_status.h"
-#include "cli/json_output.h"
 #include "cli/search_metrics.h"
+#include "cli/search_options.h"
 #include "cli/search_report.h"
-#include "cli/value_parsers.h"
+#include "cli/text_table.h"
+#include "operations/search/device_watch.h"
+#include "operations/search/listed_device.h"
+#include "operations/value_parsers.h"
 #include "platform/file_replacement.h"
 
 namespace zerin::cli {
@@ -19,6 +19,15 @@ namespace {
 
 // The sleeps of a watch's interval, short enough for a stop request to end it at once.
 constexpr int kIntervalStepMs = 100;
+
+// For a terminal: a header line, then a line a device, the columns aligned.
+std::string DeviceTable(const std::vector<ListedDevice>& devices) {
+    std::vector<std::vector<std::string>> rows{{"NAME", "MAC ADDRESS", "IP ADDRESS", "ADAPTER"}};
+    for (const ListedDevice& device : devices) {
+        rows.push_back({device.name, device.mac, device.ip, HeardBy(device)});
+    }
+    return AlignedTable(rows);
+}
 
 class SearchCommand : public Command {
   public:
@@ -45,9 +54,9 @@ class SearchCommand : public Command {
     }
 
     int Run(CommandContext& context) override {
-        const PlanChoice choice = PlanSearch(context, options_);
-        if (choice.status != kExitDone) {
-            return choice.status;
+        const PlanChoice choice = PlanSearch(context.adapters.List(), options_);
+        if (choice.failure) {
+            return SayFailure(context, *choice.failure);
         }
         return watch_ ? Watch(context, choice.plan) : List(context, choice.plan);
     }
@@ -79,7 +88,7 @@ class SearchCommand : public Command {
     Window Search(CommandContext& context, const WideSearchPlan& plan) const {
         using namespace std::chrono;
         const auto start = steady_clock::now();
-        const SearchResult result = FindDevices(context, plan);
+        const SearchResult result = FindDevices(context.sockets, context.reporter, plan);
         Window window{{},
                       duration<double>(steady_clock::now() - start).count(),
                       duration<double>(system_clock::now().time_since_epoch()).count()};
@@ -124,7 +133,7 @@ class SearchCommand : public Command {
             for (const ListedDevice& device : devices) {
                 array.push_back(DeviceJson(device));
             }
-            PrintJson(array, context.out);
+            PrintJson(context, array);
         } else if (!csv_ && context.console.OutputIsTerminal()) {
             context.out << DeviceTable(devices);
         } else {
@@ -172,7 +181,7 @@ class SearchCommand : public Command {
         if (json_) {
             Json line = DeviceJson(event.device);
             line["event"] = WatchEventName(event.kind);
-            PrintJson(line, context.out);
+            PrintJson(context, line);
         } else {
             context.out << WatchEventMark(event.kind) << ' ' << DeviceLine(event.device, ' ')
                         << '\n';

@@ -1,21 +1,14 @@
 // The set-device command.
 #include "cli/commands/set_device.h"
 
-#include <cstdio>
-
 #include "cli/option_checks.h"
-#include "cli/settings_over_record.h"
 #include "cli/settings_write.h"
+#include "operations/device_json.h"
+#include "operations/settings_over_record.h"
 
 namespace zerin::cli {
 
 namespace {
-
-std::string Digits(const char* format, int first, int second, int third) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, first, second, third);
-    return text;
-}
 
 class SetDeviceCommand : public SettingsWriteCommand {
   public:
@@ -83,14 +76,6 @@ std::optional<DeviceSettings> DeviceSettingsFrom(const DeviceRecord& record,
     change.time = options.time ? ParseTime(*options.time) : std::nullopt;
     return DeviceSettingsOver(record, change,
                               {"--description", "--date YYYY-MM-DD", "--time HH:MM:SS"}, error);
-}
-
-Json DeviceSettingsJson(const DeviceSettings& settings) {
-    return {{"passwordFlag", settings.verificationFlag},
-            {"description", settings.description},
-            {"deviceDate", Digits("%04d%02d%02d", settings.year, settings.month, settings.day)},
-            {"deviceTime", Digits("%02d%02d%02d", settings.hour, settings.minute, settings.second)},
-            {"timeZoneIndex", static_cast<uint8_t>(settings.timeZoneIndex)}};
 }
 
 }  // namespace zerin::cli

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "cli/command.h"
-#include "cli/json_output.h"
 #include "protocol/device_record.h"
 #include "protocol/device_settings_update.h"
 
@@ -30,8 +29,5 @@ std::unique_ptr<Command> MakeSetDeviceCommand();
 std::optional<DeviceSettings> DeviceSettingsFrom(const DeviceRecord& record,
                                                  const DeviceSettingsOptions& options,
                                                  std::string& error);
-
-// The settings by the record's field names, as the device stores them.
-Json DeviceSettingsJson(const DeviceSettings& settings);
 
 }  // namespace zerin::cli

@@ -5,8 +5,9 @@
 #include <iterator>
 
 #include "cli/option_checks.h"
-#include "cli/settings_over_record.h"
 #include "cli/settings_write.h"
+#include "operations/device_json.h"
+#include "operations/settings_over_record.h"
 
 namespace zerin::cli {
 
@@ -62,14 +63,6 @@ NetworkSettings NetworkSettingsFrom(const DeviceRecord& record,
     }
     std::copy(std::begin(options.addresses), std::end(options.addresses), change.addresses);
     return NetworkSettingsOver(record, change);
-}
-
-Json NetworkSettingsJson(const NetworkSettings& settings) {
-    Json json = {{"ipStatus", settings.protocolIndex}};
-    for (const AddressField& address : kAddressFields) {
-        json[address.name] = settings.*address.settings;
-    }
-    return json;
 }
 
 }  // namespace zerin::cli

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "cli/command.h"
-#include "cli/json_output.h"
 #include "protocol/device_record.h"
 #include "protocol/network_settings_update.h"
 
@@ -27,8 +26,5 @@ std::unique_ptr<Command> MakeSetNetworkCommand();
 // The settings to send: the given options over the record's values.
 NetworkSettings NetworkSettingsFrom(const DeviceRecord& record,
                                     const NetworkSettingsOptions& options);
-
-// The settings by the record's field names.
-Json NetworkSettingsJson(const NetworkSettings& settings);
 
 }  // namespace zerin::cli

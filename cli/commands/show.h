@@ -18,7 +18,4 @@ std::unique_ptr<Command> MakeShowCommand();
 // name and one tab-separated line per USB row under the USB list view's headings.
 void PrintDetails(const DeviceRecord& record, const DeviceDetails& details, std::ostream& out);
 
-// One JSON object: the record's fields by their names, the share names and the USB rows.
-void PrintDetailsJson(const DeviceRecord& record, const DeviceDetails& details, std::ostream& out);
-
 }  // namespace zerin::cli

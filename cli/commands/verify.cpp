@@ -3,9 +3,8 @@
 
 #include "cli/device_target.h"
 #include "cli/exit_status.h"
-#include "cli/json_output.h"
-#include "cli/password_broadcast.h"
 #include "cli/password_sources.h"
+#include "operations/password_broadcast.h"
 #include "protocol/administrator_verification.h"
 #include "protocol/device_texts.h"
 
@@ -35,7 +34,7 @@ class VerifyCommand : public Command {
         if (!password) {
             return kExitBadInput;
         }
-        const Lookup lookup = LookUpDevice(context, target_);
+        const TargetLookup lookup = FindTarget(context, target_);
         if (!lookup.found.record) {
             return Finish(context, lookup.status);
         }
@@ -47,7 +46,7 @@ class VerifyCommand : public Command {
         }
         const VerificationResult result = VerifyAdministrator(
             context.sockets, context.reporter, record.macAddress, *credentials_.user, *password,
-            ForVerification(ExchangeOptionsOf(target_, record), record));
+            ForVerification(ExchangeOptionsOf(WaitsOf(target_), record), record));
         Print(context, record, result);
         return Finish(context, StatusOfVerification(result));
     }
@@ -58,10 +57,9 @@ class VerifyCommand : public Command {
         const bool accepted = result.verification == Verification::kAccepted;
         const bool answered = result.reply && result.reply->command == CMD_VERIFY;
         if (target_.json) {
-            PrintJson({{"device", FormatMacAddress(record.macAddress)},
-                       {"accepted", accepted},
-                       {"status", answered ? Json(result.reply->status) : Json(nullptr)}},
-                      context.out);
+            PrintJson(context, {{"device", FormatMacAddress(record.macAddress)},
+                                {"accepted", accepted},
+                                {"status", answered ? Json(result.reply->status) : Json(nullptr)}});
         } else if (accepted) {
             context.out << "accepted\n";
         } else if (answered) {

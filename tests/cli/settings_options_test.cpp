@@ -3,6 +3,7 @@
 
 #include "cli/commands/set_device.h"
 #include "cli/commands/set_network.h"
+#include "operations/device_json.h"
 #include "tests/support/record_text.h"
 
 namespace zerin::cli {

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/fleet/fleet_file.h"
+#include "operations/fleet/fleet_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string error;
     const auto file =
-        zerin::cli::ReadFleetFile(std::string(reinterpret_cast<const char*>(data), size), error);
+        zerin::ReadFleetFile(std::string(reinterpret_cast<const char*>(data), size), error);
     if (!file && error.empty()) {
         __builtin_trap();
     }

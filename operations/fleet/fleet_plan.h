@@ -1,0 +1,46 @@
+// The plan of one entry of `zerin-cli apply`: which of the file's values differ from what the
+// device reports, and the two writes that would set them. A clock always counts as a change.
+#pragma once
+
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "operations/device_write.h"
+#include "operations/fleet/fleet_file.h"
+#include "operations/json_text.h"
+#include "protocol/device_record.h"
+#include "protocol/device_settings_update.h"
+
+namespace zerin {
+
+struct Change {
+    std::string field;  // the file's name: "description", "network.ip", ...
+    Json from;          // the device's value
+    Json to;            // the file's value
+};
+
+struct FleetPlan {
+    std::vector<Change> changes;
+    // The device settings when the description, time zone, clock or askPassword changes; the
+    // network settings when the network does. What goes out is what was planned.
+    PlannedWrites writes;
+    // What keeps the writes from going out: a static setup without an IP address or a mask, or
+    // a value the device reports that cannot be sent back and the entry does not give.
+    std::string error;
+};
+
+// The plan over what the device reports, "now" as the given local time.
+FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record,
+                      const std::tm& now);
+
+// What the device write sends: the file's values over the device's, "now" as the given local
+// time; nothing, with the reason in error, as a plan's error says.
+std::optional<DeviceSettings> DeviceSettingsFor(const FleetSettings& settings,
+                                                const DeviceRecord& record, const std::tm& now,
+                                                std::string& error);
+
+Json ChangeJson(const Change& change);
+
+}  // namespace zerin
