@@ -179,9 +179,7 @@ class SearchCommand : public Command {
 
     void PrintEvent(CommandContext& context, const WatchEvent& event) const {
         if (json_) {
-            Json line = DeviceJson(event.device);
-            line["event"] = WatchEventName(event.kind);
-            PrintJson(context, line);
+            PrintJson(context, WatchEventJson(event));
         } else {
             context.out << WatchEventMark(event.kind) << ' ' << DeviceLine(event.device, ' ')
                         << '\n';

@@ -39,6 +39,12 @@ const char* WatchEventMark(WatchEventKind kind) {
     }
 }
 
+Json WatchEventJson(const WatchEvent& event) {
+    Json json = DeviceJson(event.device);
+    json["event"] = WatchEventName(event.kind);
+    return json;
+}
+
 std::vector<WatchEvent> DeviceWatch::Update(const std::vector<ListedDevice>& window) {
     std::vector<WatchEvent> events;
     for (Known& known : known_) {

@@ -19,6 +19,9 @@ struct WatchEvent {
 const char* WatchEventName(WatchEventKind kind);
 const char* WatchEventMark(WatchEventKind kind);
 
+// The device's JSON object with "event" at its end.
+Json WatchEventJson(const WatchEvent& event);
+
 class DeviceWatch {
   public:
     // The events of one more window: first the changes and appearances in the window's order,
