@@ -1,10 +1,12 @@
-// The configuration file: every key reaches its field, defaults fill the rest, and each kind of
-// mistake is reported with its line.
+// The configuration file: every key reaches its field, defaults fill the rest, each kind of mistake
+// is reported with its line, and the help shows every key.
 #include "tools/devsim/config_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
+#include <string>
 
 #include "protocol/packet.h"
 
@@ -153,6 +155,38 @@ TEST(ConfigFile, LimitsUsbEntriesToWhatAReplyHolds) {
     std::string error;
     EXPECT_FALSE(Parse(text, error));
     EXPECT_NE(error.find("line 19: usb: more than 14"), std::string::npos) << error;
+}
+
+// The example on the help's "key = example" line; empty when the help has no such line.
+std::string HelpExample(const std::string& help, const std::string& key) {
+    const std::string start = "\n  " + key + " = ";
+    const size_t from = help.find(start);
+    if (from == std::string::npos) {
+        return "";
+    }
+    const size_t begin = from + start.size();
+    return help.substr(begin, std::min(help.find("  ", begin), help.find('\n', begin)) - begin);
+}
+
+const char kKeyNames[] =
+    "name mac ip mask gateway dns1 dns2 ip_status product firmware description date time timezone "
+    "password_flag admin_user admin_password share usb search_word fault";
+
+TEST(ConfigFile, HelpShowsEveryKeyWithAnExampleItTakesAndItsLimits) {
+    const std::string help = ConfigFileHelp();
+    std::istringstream keys(kKeyNames);
+    for (std::string key; keys >> key;) {
+        SCOPED_TRACE(key);
+        const std::string example = HelpExample(help, key);
+        ASSERT_FALSE(example.empty());
+        std::string error;
+        EXPECT_TRUE(Parse(Device(key + (" = " + example)), error)) << error;
+    }
+    for (const char* rule :
+         {"required; 1 to 16 characters", "a dotted IPv4 address; default 255.255.255.0",
+          "up to 8 characters; default empty", "at most 5120 shares"}) {
+        EXPECT_NE(help.find(rule), std::string::npos) << rule;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
-// The command line: values reach their options, and bad ones are refused with a reason.
+// The command line: values reach their options, bad ones are refused with a reason, and the help
+// shows the configuration file and the built-in devices.
 #include "tools/devsim/options.h"
 
 #include <gtest/gtest.h>
+
+#include "tools/devsim/config_file.h"
 
 namespace zerin::devsim {
 namespace {
@@ -37,6 +40,27 @@ TEST(Options, RefusesBadArguments) {
         std::string error;
         EXPECT_FALSE(ParseOptions(c.args, error));
         EXPECT_NE(error.find(c.error), std::string::npos) << "error: " << error;
+    }
+}
+
+TEST(Options, HelpShowsTheFileFormatAndTheBuiltInDevicesWithTheirAdministrators) {
+    const std::string help = HelpText();
+    EXPECT_NE(help.find(kUsage), std::string::npos);
+    EXPECT_NE(help.find(ConfigFileHelp()), std::string::npos);
+    const struct {
+        const char* device;
+        const char* administrator;
+    } cases[] = {
+        {"NETSTOR-000010", "static  user admin, empty password"},
+        {"NETSTOR-000011", "dhcp    guarded: user admin, password secret"},
+        {"NETSTOR-000012", "static  user admin, empty password"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.device);
+        const size_t start = help.find(std::string("\n  ") + c.device);
+        ASSERT_NE(start, std::string::npos);
+        const std::string line = help.substr(start + 1, help.find('\n', start + 1) - start - 1);
+        EXPECT_NE(line.find(c.administrator), std::string::npos) << line;
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <sstream>
+#include <string>
 #include <utility>
 
 #include "tools/devsim/value_parser.h"
@@ -19,12 +21,19 @@ bool Fail(std::string& error, const std::string& message) {
     return false;
 }
 
+// The lengths a text may have, in words: "4 characters", "up to 64 characters", "1 to 16 ...".
+std::string Characters(size_t min, size_t max) {
+    const std::string most = std::to_string(max) + " characters";
+    if (min == max) {
+        return most;
+    }
+    return (min == 0 ? "up to " : std::to_string(min) + " to ") + most;
+}
+
 bool SetText(std::string& field, const std::string& value, size_t min, size_t max,
              std::string& error) {
     if (value.size() < min || value.size() > max) {
-        return Fail(error, min == max ? "must be " + std::to_string(max) + " characters"
-                                      : "must be " + std::to_string(min) + " to " +
-                                            std::to_string(max) + " characters");
+        return Fail(error, "must be " + Characters(min, max));
     }
     field = value;
     return true;
@@ -78,7 +87,7 @@ bool SetPasswordFlag(DeviceState& device, const std::string& value, std::string&
         device.passwordFlag = value == "yes" ? 1 : 0;
         return true;
     }
-    return SetNumber(device.passwordFlag, value, 255, error);
+    return SetNumber(device.passwordFlag, value, UINT8_MAX, error);
 }
 
 bool AddShare(DeviceState& device, const std::string& value, std::string& error) {
@@ -144,37 +153,113 @@ bool SetNumberKey(DeviceState& device, const std::string& value, std::string& er
     return SetNumber(device.*field, value, max, error);
 }
 
-const std::pair<const char*, Setter> kKeys[] = {
-    {"name", SetTextKey<&DeviceState::name, 1, kNameWidth>},
-    {"mac", SetMac},
-    {"ip", SetAddressKey<&DeviceState::ip>},
-    {"mask", SetAddressKey<&DeviceState::mask>},
-    {"gateway", SetAddressKey<&DeviceState::gateway>},
-    {"dns1", SetAddressKey<&DeviceState::dns1>},
-    {"dns2", SetAddressKey<&DeviceState::dns2>},
-    {"ip_status", SetIpStatus},
-    {"product", SetTextKey<&DeviceState::productCode, kCodeWidth, kCodeWidth>},
-    {"firmware", SetTextKey<&DeviceState::firmware, kCodeWidth, kCodeWidth>},
-    {"description", SetTextKey<&DeviceState::description, 0, kDescriptionWidth>},
-    {"date", SetDigitsKey<&DeviceState::date, kDateWidth>},
-    {"time", SetDigitsKey<&DeviceState::time, kTimeWidth>},
-    {"timezone", SetNumberKey<uint8_t, &DeviceState::timeZone, 255>},
-    {"password_flag", SetPasswordFlag},
-    {"admin_user", SetTextKey<&DeviceState::adminUser, 0, kAdminUserWidth>},
-    {"admin_password", SetTextKey<&DeviceState::adminPassword, 0, kAdminPasswordWidth>},
-    {"share", AddShare},
-    {"usb", AddUsb},
-    {"search_word", SetNumberKey<uint16_t, &DeviceState::searchWord, 0xffff>},
-    {"fault", AddFault},
+// A device with nothing set: the defaults that --help shows.
+const DeviceState kUnset;
+
+// How --help names a default and a range of numbers.
+std::string Default(const std::string& value) {
+    return "default " + (value.empty() ? std::string("empty") : value);
+}
+
+std::string Default(uint32_t value) {
+    return "default " + std::to_string(value);
+}
+
+std::string UpTo(int64_t max) {
+    return "0 to " + std::to_string(max);
+}
+
+const char kAddressRule[] = "a dotted IPv4 address; ";
+
+// One key of the file: how its value is checked and stored, and how --help shows it: an example
+// value, and what values it takes with its default.
+struct Key {
+    const char* name;
+    Setter set;
+    const char* example;
+    std::string rule;
+};
+
+const Key kKeys[] = {
+    {"name", SetTextKey<&DeviceState::name, 1, kNameWidth>, "NETSTOR-000010",
+     "required; " + Characters(1, kNameWidth)},
+    {"mac", SetMac, "02:5a:00:00:00:10", "required; six hex pairs separated by ':' or '-'"},
+    {"ip", SetAddressKey<&DeviceState::ip>, "198.51.100.10", "required; a dotted IPv4 address"},
+    {"mask", SetAddressKey<&DeviceState::mask>, "255.255.255.0",
+     kAddressRule + Default(kUnset.mask)},
+    {"gateway", SetAddressKey<&DeviceState::gateway>, "198.51.100.1",
+     kAddressRule + Default(kUnset.gateway)},
+    {"dns1", SetAddressKey<&DeviceState::dns1>, "198.51.100.1",
+     kAddressRule + Default(kUnset.dns1)},
+    {"dns2", SetAddressKey<&DeviceState::dns2>, "0.0.0.0", kAddressRule + Default(kUnset.dns2)},
+    {"ip_status", SetIpStatus, "static",
+     "static or dhcp; " + Default(kUnset.ipStatus == kIpDhcp ? "dhcp" : "static")},
+    {"product", SetTextKey<&DeviceState::productCode, kCodeWidth, kCodeWidth>, "0101",
+     Characters(kCodeWidth, kCodeWidth) + "; " + Default(kUnset.productCode) +
+         ", the only code the client accepts"},
+    {"firmware", SetTextKey<&DeviceState::firmware, kCodeWidth, kCodeWidth>, "0107",
+     Characters(kCodeWidth, kCodeWidth) + ", 0107 shown as V01R07; " + Default(kUnset.firmware)},
+    {"description", SetTextKey<&DeviceState::description, 0, kDescriptionWidth>, "Office storage",
+     Characters(0, kDescriptionWidth) + "; " + Default(kUnset.description)},
+    {"date", SetDigitsKey<&DeviceState::date, kDateWidth>, "20240115",
+     "YYYYMMDD; " + Default(kUnset.date)},
+    {"time", SetDigitsKey<&DeviceState::time, kTimeWidth>, "093005",
+     "HHMMSS; " + Default(kUnset.time)},
+    {"timezone", SetNumberKey<uint8_t, &DeviceState::timeZone, UINT8_MAX>, "56",
+     "time-zone index, " + UpTo(UINT8_MAX) + "; " + Default(kUnset.timeZone)},
+    {"password_flag", SetPasswordFlag, "yes",
+     "yes (guarded: a change needs the administrator's password), no or a number " +
+         UpTo(UINT8_MAX) + "; " + Default(kUnset.passwordFlag ? "yes" : "no")},
+    {"admin_user", SetTextKey<&DeviceState::adminUser, 0, kAdminUserWidth>, "admin",
+     Characters(0, kAdminUserWidth) + "; " + Default(kUnset.adminUser)},
+    {"admin_password", SetTextKey<&DeviceState::adminPassword, 0, kAdminPasswordWidth>, "secret",
+     Characters(0, kAdminPasswordWidth) + "; " + Default(kUnset.adminPassword)},
+    {"share", AddShare, "Public",
+     Characters(1, kShareNameMax) + "; repeatable, at most " + std::to_string(kMaxShares) +
+         " shares"},
+    {"usb", AddUsb, "Public, USB1_DISK1, FAT32, 15258, 63",
+     "share name (" + Characters(1, kShareNameMax) + "), device id (" +
+         Characters(0, kDeviceIdWidth) + "), file system (" + Characters(0, kFileSystemMax) +
+         "), total size in MB (" + UpTo(UINT32_MAX) + ") and free space in percent (" +
+         std::to_string(INT16_MIN) + " to " + std::to_string(INT16_MAX) +
+         "); repeatable, at most " + std::to_string(kMaxUsbEntries) + " entries"},
+    {"search_word", SetNumberKey<uint16_t, &DeviceState::searchWord, UINT16_MAX>, "0x0001",
+     UpTo(UINT16_MAX) + ", decimal or 0x hex; " + Default(kUnset.searchWord)},
+    {"fault", AddFault, "delay:500@get_share_list",
+     "KIND[:ARG][@COMMAND] as for --fault; repeatable"},
 };
 
 Setter FindSetter(const std::string& key) {
-    for (const auto& [name, setter] : kKeys) {
-        if (key == name) {
-            return setter;
+    for (const Key& entry : kKeys) {
+        if (key == entry.name) {
+            return entry.set;
         }
     }
     return nullptr;
+}
+
+// Where a key's rule starts in its help line, and how long the lines may grow.
+constexpr size_t kRuleColumn = 36;
+constexpr size_t kLineWidth = 96;
+
+// "key = example", then the rule from kRuleColumn on, wrapped at kLineWidth; the rule starts on a
+// line of its own when the example reaches that column.
+std::string KeyHelp(const Key& key) {
+    std::string text = std::string("  ") + key.name + " = " + key.example;
+    size_t column = text.size();
+    bool first = true;
+    std::istringstream words(key.rule);
+    for (std::string word; words >> word; first = false) {
+        if (first ? column >= kRuleColumn : column + 1 + word.size() > kLineWidth) {
+            text += "\n";
+            column = 0;
+        }
+        const size_t pad = column < kRuleColumn ? kRuleColumn - column : 1;
+        text.append(pad, ' ');
+        text += word;
+        column += pad + word.size();
+    }
+    return text + "\n";
 }
 
 // Reads the file line by line, one device at a time. Errors name the line, or for a device
@@ -273,6 +358,18 @@ std::optional<std::vector<DeviceState>> ParseConfig(std::istream& in, std::strin
         return std::nullopt;
     }
     return parser.TakeDevices();
+}
+
+std::string ConfigFileHelp() {
+    std::string text =
+        "configuration file (--config FILE): a [device] line starts each device, then key = value\n"
+        "lines; blank lines and lines starting with # are ignored. The keys, with examples:\n";
+    for (const Key& key : kKeys) {
+        text += KeyHelp(key);
+    }
+    return text +
+           "MACs must differ between devices. A file without devices is valid: only --burst\n"
+           "devices answer.\n";
 }
 
 }  // namespace zerin::devsim

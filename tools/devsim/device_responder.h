@@ -22,10 +22,10 @@ struct Answer {
 };
 
 // Every device answers a search; any other command only the device whose MAC the header names.
-// A request sent by unicast to one of the host's addresses (unicastTo) reaches only the device
-// with that IP address, as on a real network. A datagram shorter than a header, a command no
-// device knows, or a request too short for its fields gets no answer. Answers are in sending
-// order; equal delays keep that order.
+// A request sent by unicast (unicastTo: the address it was sent to) reaches only the device with
+// that IP address, as on a real network. A datagram shorter than a header, a command no device
+// knows, or a request too short for its fields gets no answer. Answers are in sending order; equal
+// delays keep that order.
 std::vector<Answer> Respond(std::vector<DeviceState>& devices, const Datagram& request,
                             const std::optional<std::string>& unicastTo = std::nullopt);
 

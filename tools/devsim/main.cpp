@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     if (options->help) {
-        std::cout << kUsage;
+        std::cout << HelpText();
         return 0;
     }
     std::optional<std::vector<DeviceState>> devices = LoadDevices(*options, error);

@@ -1,6 +1,7 @@
 // The simulator's command line.
 #include "tools/devsim/options.h"
 
+#include "tools/devsim/config_file.h"
 #include "tools/devsim/default_devices.h"
 #include "tools/devsim/value_parser.h"
 
@@ -15,7 +16,7 @@ const char kUsage[] =
     "  --port PORT      UDP port (default 1638)\n"
     "  --log FILE       append the datagram log to FILE (default: standard error)\n"
     "  --ready FILE     write the process id to FILE once the socket is bound\n"
-    "  --help           this text\n";
+    "  --help           this text, the configuration file's format and the built-in devices\n";
 
 namespace {
 
@@ -76,6 +77,16 @@ const OptionRule kRules[] = {
     {"--fault", AddFault, "KIND[:ARG][@COMMAND]"},
 };
 
+// One built-in device: name, MAC, address, IP status, and the administrator's name and password
+// that it verifies.
+std::string DeviceHelp(const DeviceState& device) {
+    return "  " + device.name + "  " + FormatMac(device.mac) + "  " + device.ip + "  " +
+           (device.ipStatus == kIpDhcp ? "dhcp    " : "static  ") +
+           (device.passwordFlag ? "guarded: " : "") + "user " + device.adminUser + ", " +
+           (device.adminPassword.empty() ? "empty password" : "password " + device.adminPassword) +
+           "\n";
+}
+
 const OptionRule* FindRule(const std::string& name) {
     for (const OptionRule& rule : kRules) {
         if (name == rule.name) {
@@ -106,6 +117,17 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         ++i;
     }
     return options;
+}
+
+std::string HelpText() {
+    std::string text =
+        std::string(kUsage) + "\n" + ConfigFileHelp() +
+        "\nbuilt-in devices (without --config); a guarded one makes the client ask for its\n"
+        "administrator's name and password before a change:\n";
+    for (const DeviceState& device : DefaultDevices()) {
+        text += DeviceHelp(device);
+    }
+    return text;
 }
 
 }  // namespace zerin::devsim

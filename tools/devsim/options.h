@@ -24,6 +24,10 @@ struct Options {
 // The options of the arguments after the program name; on failure nothing, and error says why.
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
 
+// The options, as shown after a bad one.
 extern const char kUsage[];
+
+// The options, the configuration file's format and the built-in devices, for --help.
+std::string HelpText();
 
 }  // namespace zerin::devsim

@@ -15,7 +15,7 @@
 #include <utility>
 
 #include "platform/posix_datagram_receiver.h"
-#include "tools/devsim/device_responder.h"
+#include "tools/devsim/request_routing.h"
 
 namespace zerin::devsim {
 
@@ -47,44 +47,27 @@ sigset_t CatchStopSignals() {
     return waitMask;
 }
 
-// Where an answer goes: the request's source, or 255.255.255.255 at the source's port.
-sockaddr_in Destination(const sockaddr_in& peer, bool broadcast) {
-    sockaddr_in destination = peer;
-    if (broadcast) {
-        destination.sin_addr.s_addr = htonl(INADDR_BROADCAST);
-    }
-    return destination;
-}
-
-std::string AddressText(in_addr address) {
-    char text[INET_ADDRSTRLEN];
-    inet_ntop(AF_INET, &address, text, sizeof text);
-    return text;
-}
-
-std::string PeerText(const sockaddr_in& peer) {
-    return AddressText(peer.sin_addr) + ":" + std::to_string(ntohs(peer.sin_port));
-}
-
 bool SocketError(std::string& error, const std::string& what) {
     error = what + ": " + std::strerror(errno);
     return false;
 }
 
-// Whether the address is one of this host's own: a request sent to it came by unicast.
-bool IsHostAddress(in_addr address) {
+// The host's IPv4 addresses with their masks, as its interfaces have them now.
+std::vector<HostAddress> HostAddresses() {
+    std::vector<HostAddress> addresses;
     ifaddrs* list = nullptr;
     if (getifaddrs(&list) != 0) {
-        return false;
+        return addresses;
     }
-    bool found = false;
-    for (const ifaddrs* entry = list; entry && !found; entry = entry->ifa_next) {
-        found = entry->ifa_addr && entry->ifa_addr->sa_family == AF_INET &&
-                reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr ==
-                    address.s_addr;
+    for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
+        if (entry->ifa_addr && entry->ifa_netmask && entry->ifa_addr->sa_family == AF_INET) {
+            addresses.push_back(
+                {reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr,
+                 reinterpret_cast<const sockaddr_in*>(entry->ifa_netmask)->sin_addr});
+        }
     }
     freeifaddrs(list);
-    return found;
+    return addresses;
 }
 
 timespec ToTimespec(SendQueue::Clock::duration wait) {
@@ -157,8 +140,7 @@ bool Simulator::Wait(const sigset_t& waitMask, std::string& error) {
 }
 
 // A datagram from the simulator's own port is never answered: it may be one of its own replies
-// that came back, and answering it could start an endless exchange. A request sent to one of the
-// host's addresses is a unicast: its answers go from that address.
+// that came back, and answering it could start an endless exchange.
 void Simulator::ReceiveRequest() {
     Datagram request(kReceiveBufferSize);
     const ReceivedDatagram received = ReceiveDatagram(socket_, request.data(), request.size());
@@ -167,20 +149,15 @@ void Simulator::ReceiveRequest() {
         return;
     }
     request.resize(static_cast<size_t>(received.length));
-    const sockaddr_in& peer = received.sender;
-    const std::optional<in_addr> sentTo =
-        received.arrival ? std::optional(received.arrival->ipi_addr) : std::nullopt;
-    log_.Write(Direction::kIn, PeerText(peer), sentTo ? AddressText(*sentTo) : "*", request);
-    if (ntohs(peer.sin_port) == port_) {
+    const Arrival arrival{received.sender, received.arrival
+                                               ? std::optional(received.arrival->ipi_addr)
+                                               : std::nullopt};
+    log_.Write(Direction::kIn, PeerText(arrival.source),
+               arrival.destination ? AddressText(*arrival.destination) : "*", request);
+    if (ntohs(arrival.source.sin_port) == port_) {
         return;
     }
-    const std::optional<in_addr> unicast = sentTo && IsHostAddress(*sentTo) ? sentTo : std::nullopt;
-    auto now = SendQueue::Clock::now();
-    for (Answer& answer : Respond(devices_, request,
-                                  unicast ? std::optional(AddressText(*unicast)) : std::nullopt)) {
-        queue_.Push(now + std::chrono::milliseconds(answer.delayMs),
-                    Destination(peer, answer.broadcast), std::move(answer.bytes), unicast);
-    }
+    QueueAnswers(devices_, request, arrival, HostAddresses(), SendQueue::Clock::now(), queue_);
 }
 
 // From the outgoing's source address when it has one.
