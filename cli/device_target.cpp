@@ -2,6 +2,7 @@
 #include "cli/device_target.h"
 
 #include "cli/exit_status.h"
+#include "cli/option_checks.h"
 #include "cli/search_options.h"
 #include "operations/value_parsers.h"
 
@@ -21,14 +22,14 @@ void AddTimeoutOptions(CLI::App& command, double& seconds, int& retries) {
                     "left unanswered ends the work with the device")
         ->type_name("SECONDS")
         ->capture_default_str()
-        ->check(CLI::Range(0.1, 3600.0).description(""));
+        ->check(SecondsCheck(0.1, 3600));
     command
         .add_option("--retries", retries,
                     "how often a request left unanswered is sent again, 0 for never: one request "
                     "waits at most (N + 1) x --timeout")
         ->type_name("N")
         ->capture_default_str()
-        ->check(CLI::Range(0, 10).description(""));
+        ->check(WholeNumberCheck(0, 10));
 }
 
 Waits WaitsOf(double timeoutSeconds, int retries) {

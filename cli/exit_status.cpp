@@ -3,13 +3,37 @@
 
 namespace zerin::cli {
 
-const char kExitStatusHelp[] =
-    "Exit status:\n"
-    "  0  done\n"
-    "  1  the device did not answer, or refused the settings\n"
-    "  2  bad arguments, bad input, or no such device\n"
-    "  3  the administrator name or password was not accepted\n"
-    "  4  the network failed (the sockets layer, or a request that could not be sent)";
+namespace {
+
+const char* Meaning(ExitStatus status) {
+    switch (status) {
+        case kExitDone:
+            return "done";
+        case kExitNoAnswer:
+            return "the device did not answer, or refused the settings";
+        case kExitBadInput:
+            return "bad arguments, bad input, or no such device";
+        case kExitNotAccepted:
+            return "the administrator name or password was not accepted";
+        default:
+            return "the network failed (the sockets layer, or a request that could not be sent)";
+    }
+}
+
+}  // namespace
+
+std::string ExitStatusHelp(std::initializer_list<ExitStatus> statuses) {
+    std::string help = "Exit status:";
+    for (const ExitStatus status : statuses) {
+        help += "\n  " + std::to_string(status) + "  " + Meaning(status);
+    }
+    return help;
+}
+
+std::string ExitStatusHelp() {
+    return ExitStatusHelp(
+        {kExitDone, kExitNoAnswer, kExitBadInput, kExitNotAccepted, kExitNetworkFailed});
+}
 
 ExitStatus StatusOfWrite(WriteResult result) {
     return result == WriteResult::kAccepted ? kExitDone : kExitNoAnswer;

@@ -1,6 +1,9 @@
 // The tool's exit statuses, each with one meaning, and the rules that give them.
 #pragma once
 
+#include <initializer_list>
+#include <string>
+
 #include "operations/write_verdict.h"
 #include "protocol/administrator_verification.h"
 
@@ -14,8 +17,11 @@ enum ExitStatus : int {
     kExitNetworkFailed = 4,  // the sockets layer failed, or a request could not be sent
 };
 
-// The statuses as the help and the README state them.
-extern const char kExitStatusHelp[];
+// The statuses given as a command's help states them: "Exit status:\n  0  done\n...".
+std::string ExitStatusHelp(std::initializer_list<ExitStatus> statuses);
+
+// All of them, as the tool's help and the README state them.
+std::string ExitStatusHelp();
 
 ExitStatus StatusOfWrite(WriteResult result);
 

@@ -8,17 +8,11 @@
 
 #include "cli/cli_app.h"
 #include "operations/checked_socket_layer.h"
+#include "operations/silent_reporter.h"
 #include "platform/console.h"
 #include "platform/platform_socket_layer.h"
 
 namespace {
-
-// The protocol's own messages go to standard error, one a line.
-struct StderrReporter : zerin::Reporter {
-    void Report(const std::string& message) override {
-        std::cerr << message << (message.empty() || message.back() != '\n' ? "\n" : "");
-    }
-};
 
 std::optional<std::string> PasswordVariable() {
     const char* value = std::getenv("ZERIN_PASSWORD");
@@ -31,7 +25,7 @@ int main(int argc, char** argv) {
     zerin::UseBinaryStandardStreams();
     zerin::PlatformSocketLayer platform;
     zerin::CheckedSocketLayer sockets(platform);
-    StderrReporter reporter;
+    zerin::SilentReporter reporter;
     zerin::PlatformNetworkAdapters adapters;
     zerin::PlatformStopSignals stopSignals;
     zerin::PlatformConsole console;

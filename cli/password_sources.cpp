@@ -8,7 +8,7 @@
 namespace zerin::cli {
 
 const char kPasswordSourcesHelp[] =
-    "--password-file FILE, --password-stdin, the variable ZERIN_PASSWORD or --password PW";
+    "--password-file FILE, --password-stdin, --password PW or the variable ZERIN_PASSWORD";
 
 namespace {
 
@@ -49,15 +49,22 @@ GivenPassword Checked(GivenPassword given) {
     return given;
 }
 
+// The one explicit source given, else the variable.
 GivenPassword FirstSource(const CredentialOptions& options, std::istream& in,
                           const std::optional<std::string>& variable) {
+    const int explicitSources = (options.passwordFile ? 1 : 0) + (options.passwordStdin ? 1 : 0) +
+                                (options.password ? 1 : 0);
+    if (explicitSources > 1) {
+        return {std::nullopt,
+                "give one password source of --password-file, --password-stdin and --password"};
+    }
     if (options.passwordFile) {
         return FromFile(*options.passwordFile);
     }
     if (options.passwordStdin) {
         return FromStandardInput(in);
     }
-    return {variable ? variable : options.password, ""};
+    return {options.password ? options.password : variable, ""};
 }
 
 }  // namespace
@@ -78,8 +85,7 @@ void AddCredentialOptions(CLI::App& command, CredentialOptions& options) {
                      "read the password from one line of standard input");
     command
         .add_option("--password", options.password,
-                    "the password itself (other users of this machine can see it; "
-                    "ZERIN_PASSWORD is read before it)")
+                    "the password itself (other users of this machine can see it)")
         ->type_name("PW");
 }
 

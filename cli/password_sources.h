@@ -1,6 +1,6 @@
-// The administrator's name and password of a command: --user, and the password from the first
-// source given of --password-file, --password-stdin, ZERIN_PASSWORD and --password, else from a
-// prompt without echo when the input is a terminal. A password is never printed.
+// The administrator's name and password of a command: --user, and the password from the one
+// source given of --password-file, --password-stdin and --password, else from ZERIN_PASSWORD, else
+// from a prompt without echo when the input is a terminal. A password is never printed.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -36,8 +36,8 @@ struct GivenPassword {
     std::string error;                    // a source given but unreadable, or a password too long
 };
 
-// Reads the first source given; warns on the error stream when --password is given, which other
-// users of the machine can see.
+// Reads the source given; two given at once are an error; warns on the error stream when --password
+// is given, which other users of the machine can see.
 GivenPassword ReadGivenPassword(const CredentialOptions& options, std::istream& in,
                                 const std::optional<std::string>& variable, std::ostream& err);
 

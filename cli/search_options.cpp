@@ -2,6 +2,7 @@
 #include "cli/search_options.h"
 
 #include "cli/exit_status.h"
+#include "cli/option_checks.h"
 #include "operations/search/search_targets.h"
 
 namespace zerin::cli {
@@ -26,7 +27,7 @@ void AddSearchOptions(CLI::App& command, SearchOptions& options) {
     command.add_option("--rate", options.rate, "unicasts a second at most to the targets")
         ->type_name("N")
         ->capture_default_str()
-        ->check(CLI::Range(1, 1000000).description(""));
+        ->check(WholeNumberCheck(1, 1000000, "a second"));
     command
         .add_flag("--no-broadcast", options.noBroadcast,
                   "send only to the targets, no broadcast through the adapters")
@@ -36,7 +37,7 @@ void AddSearchOptions(CLI::App& command, SearchOptions& options) {
                     "seconds the search takes answers after its first sends, at most")
         ->type_name("SECONDS")
         ->capture_default_str()
-        ->check(CLI::Range(0.1, 3600.0).description(""));
+        ->check(SecondsCheck(0.1, 3600));
 }
 
 int SayFailure(CommandContext& context, const SearchFailure& failure) {

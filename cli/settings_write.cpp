@@ -2,19 +2,40 @@
 #include "cli/settings_write.h"
 
 #include "cli/exit_status.h"
+#include "operations/device_json.h"
 #include "operations/password_broadcast.h"
 #include "operations/write_verdict.h"
 #include "protocol/device_texts.h"
 
 namespace zerin::cli {
 
+namespace {
+
+Json SentJson(const PlannedWrites& planned) {
+    return planned.device    ? DeviceSettingsJson(*planned.device)
+           : planned.network ? NetworkSettingsJson(*planned.network)
+                             : Json(nullptr);
+}
+
+}  // namespace
+
+const GivenInstead kOptionsGive = {"--description", "--date YYYY-MM-DD", "--time HH:MM:SS",
+                                   "--static", "--"};
+
 void SettingsWriteCommand::AddWriteOptions(CLI::App& command) {
     AddDeviceTarget(command, target_);
+    command.add_flag("--dry-run", dryRun_,
+                     "print what would change; send no write, no verification");
     AddCredentialOptions(command, credentials_);
     AddNoBroadcastPasswordOption(command, refuseBroadcastPassword_);
+    command.footer(ExitStatusHelp());
 }
 
 int SettingsWriteCommand::Run(CommandContext& context) {
+    if (const std::string error = OptionsError(); !error.empty()) {
+        Say(context, error);
+        return kExitBadInput;
+    }
     const GivenPassword given = ReadPasswordSources(context, credentials_);
     if (!given.error.empty()) {
         return kExitBadInput;
@@ -40,8 +61,24 @@ WriteSteps SettingsWriteCommand::Steps(CommandContext& context,
             nullptr,
             [this, &context](const DeviceRecord& record) {
                 return MayVerify(record, refuseBroadcastPassword_,
-                                 [&context](const std::string& text) { Say(context, text); });
+                                 [&context](const std::string& text) { Warn(context, text); });
             }};
+}
+
+// The writes of what differs; none when nothing does or in a dry run.
+std::optional<PlannedWrites> SettingsWriteCommand::Plan(const DeviceRecord& record,
+                                                        std::string& error) {
+    const auto settings = Settings(record, error);
+    if (!settings) {
+        return std::nullopt;
+    }
+    FleetPlan plan = PlanChanges(*settings, record, LocalTimeNow(), kOptionsGive);
+    changes_ = plan.changes;
+    error = plan.error;
+    if (!error.empty()) {
+        return std::nullopt;
+    }
+    return plan.changes.empty() || dryRun_ ? PlannedWrites{} : plan.writes;
 }
 
 std::optional<Credentials> SettingsWriteCommand::CredentialsFor(
@@ -67,6 +104,7 @@ int SettingsWriteCommand::Conclude(CommandContext& context, const DeviceRecord& 
         case WriteOutcome::kAccepted:
         case WriteOutcome::kRefused:
         case WriteOutcome::kNoAnswer:
+        case WriteOutcome::kNothingToWrite:
             return Report(context, record, report);
         case WriteOutcome::kNetworkFailed:
             return kExitNetworkFailed;
@@ -88,24 +126,29 @@ int SettingsWriteCommand::Conclude(CommandContext& context, const DeviceRecord& 
     }
 }
 
+// "accepted", "refused (status N)" or "no answer" for a write; "unchanged", or in a dry run
+// "would change: ..." for none.
 int SettingsWriteCommand::Report(CommandContext& context, const DeviceRecord& record,
                                  const WriteReport& report) {
+    const bool wrote = report.outcome != WriteOutcome::kNothingToWrite;
     const WriteResult written = ResultOfWrite(report.lastReply, report.lastCommand);
+    const std::string result = wrote              ? WriteResultName(written)
+                               : changes_.empty() ? "unchanged"
+                                                  : "would change";
+    const bool answered = wrote && written != WriteResult::kNoAnswer;
     if (target_.json) {
-        const Json status =
-            written == WriteResult::kNoAnswer ? Json(nullptr) : Json(report.lastReply->status);
-        PrintJson(context, {{"device", FormatMacAddress(record.macAddress)},
-                            {"sent", SentFields(report.planned)},
-                            {"result", WriteResultName(written)},
-                            {"status", status}});
+        Answer(context, {{"device", FormatMacAddress(record.macAddress)},
+                         {"sent", SentJson(report.planned)},
+                         {"result", result},
+                         {"status", answered ? Json(report.lastReply->status) : Json(nullptr)},
+                         {"changes", ChangesJson(changes_)}});
+    } else if (written == WriteResult::kRefused && wrote) {
+        context.out << result << " (status " << report.lastReply->status << ")\n";
     } else {
-        context.out << WriteResultName(written);
-        if (written == WriteResult::kRefused) {
-            context.out << " (status " << report.lastReply->status << ')';
-        }
-        context.out << '\n';
+        context.out << result << (wrote || changes_.empty() ? "" : ": " + ChangesText(changes_))
+                    << '\n';
     }
-    return StatusOfWrite(written);
+    return wrote ? StatusOfWrite(written) : kExitDone;
 }
 
 }  // namespace zerin::cli

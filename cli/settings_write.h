@@ -1,37 +1,45 @@
-// What set-device and set-network share: the device is found and written by the one course of a
-// settings write, and how it took the settings is said.
+// What set-device and set-network share: the settings the options give are planned over the
+// device's report as apply plans an entry, only what differs is written by the one course of a
+// settings write, and how the device took them is said.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/command.h"
 #include "cli/device_target.h"
 #include "cli/password_sources.h"
 #include "operations/device_write.h"
-#include "operations/json_text.h"
+#include "operations/fleet/fleet_file.h"
+#include "operations/fleet/fleet_plan.h"
 #include "protocol/device_record.h"
 
 namespace zerin::cli {
+
+// How the plan's errors name what the options give.
+extern const GivenInstead kOptionsGive;
 
 class SettingsWriteCommand : public Command {
   public:
     int Run(CommandContext& context) final;
 
   protected:
-    // DEVICE, --timeout, --json and the administrator's name and password.
+    // DEVICE, --timeout, --json, --dry-run and the administrator's name and password.
     void AddWriteOptions(CLI::App& command);
 
     // The last detail query whose reply the settings are built on.
     virtual uint16_t NeededReply() const = 0;
-    // The write from the options over the record; nothing, with the reason, when the record
-    // lacks a value that no option gives.
-    virtual std::optional<PlannedWrites> Plan(const DeviceRecord& record, std::string& error) = 0;
-    // The fields written, by the record's names.
-    virtual Json SentFields(const PlannedWrites& planned) const = 0;
+    // Why the options alone cannot be written, "nothing to set" among them; empty when they can.
+    virtual std::string OptionsError() const = 0;
+    // The settings the options give, over the record where they need its values; nothing, with
+    // the reason, when the record lacks a value that no option gives.
+    virtual std::optional<FleetSettings> Settings(const DeviceRecord& record,
+                                                  std::string& error) const = 0;
 
   private:
     WriteSteps Steps(CommandContext& context, const std::optional<std::string>& given);
+    std::optional<PlannedWrites> Plan(const DeviceRecord& record, std::string& error);
     std::optional<Credentials> CredentialsFor(CommandContext& context, const DeviceRecord& record,
                                               const std::optional<std::string>& given) const;
     // The exit status of the course, its reason said.
@@ -41,6 +49,8 @@ class SettingsWriteCommand : public Command {
     DeviceTarget target_;
     CredentialOptions credentials_;
     bool refuseBroadcastPassword_ = false;
+    bool dryRun_ = false;
+    std::vector<Change> changes_;  // the plan's, once planned
 };
 
 }  // namespace zerin::cli

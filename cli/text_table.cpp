@@ -23,4 +23,31 @@ std::string AlignedTable(const std::vector<std::vector<std::string>>& rows) {
     return table;
 }
 
+std::string TabbedLines(const std::vector<std::vector<std::string>>& rows,
+                        const std::string& separator) {
+    std::string lines;
+    for (const auto& row : rows) {
+        for (size_t column = 0; column < row.size(); ++column) {
+            lines += (column == 0 ? "" : separator) + row[column];
+        }
+        lines += '\n';
+    }
+    return lines;
+}
+
+void PrintRows(CommandContext& context, const std::vector<std::vector<std::string>>& rows) {
+    context.out << (context.console.OutputIsTerminal()
+                        ? AlignedTable(rows)
+                        : TabbedLines({rows.begin() + (rows.empty() ? 0 : 1), rows.end()}, "\t"));
+}
+
+void PrintListing(CommandContext& context, bool json, const Json& array,
+                  const std::vector<std::vector<std::string>>& rows) {
+    if (json) {
+        PrintJson(context, array);
+    } else {
+        PrintRows(context, rows);
+    }
+}
+
 }  // namespace zerin::cli

@@ -11,6 +11,14 @@ SocketLayer::StartResult CheckedSocketLayer::Startup(uint16_t version) {
     return result;
 }
 
+bool CheckedSocketLayer::EnableBroadcast(Handle socket) {
+    const bool enabled = platform_.EnableBroadcast(socket);
+    if (!enabled) {
+        Keep("a socket could not send broadcasts", platform_.LastError());
+    }
+    return enabled;
+}
+
 int CheckedSocketLayer::BindToAdapter(Handle socket, const NetworkAdapter& adapter) {
     return Checked(platform_.BindToAdapter(socket, adapter),
                    "a socket could not be tied to " + adapter.name);

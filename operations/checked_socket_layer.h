@@ -26,7 +26,7 @@ class CheckedSocketLayer : public SocketLayer {
     Handle OpenUdp() override { return CheckedSocket(platform_.OpenUdp()); }
     Handle OpenTcp() override { return CheckedSocket(platform_.OpenTcp()); }
     void SetNonBlocking(Handle socket) override { platform_.SetNonBlocking(socket); }
-    bool EnableBroadcast(Handle socket) override { return platform_.EnableBroadcast(socket); }
+    bool EnableBroadcast(Handle socket) override;
     int SetReceiveBuffer(Handle socket, int bytes) override {
         return platform_.SetReceiveBuffer(socket, bytes);
     }

@@ -3,18 +3,36 @@
 
 #include <cstdio>
 
+#include "operations/settings_over_record.h"
+#include "operations/time_zones.h"
+#include "operations/value_parsers.h"
 #include "protocol/device_texts.h"
 
 namespace zerin {
 
 namespace {
 
+Json Nullable(const std::optional<std::string>& text) {
+    return text ? Json(*text) : Json(nullptr);
+}
+
+// The leading number of a row's text: 15258, or -3 of "-3%".
+Json Number(const std::string& text) {
+    try {
+        return std::stoll(text);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
 Json UsbRowJson(const UsbRow& row) {
     return {{"shareName", row.shareName},
             {"deviceId", row.deviceId},
             {"fileSystem", row.fileSystem},
             {"totalSize", row.totalSize},
-            {"freeSpace", row.freeSpace}};
+            {"freeSpace", row.freeSpace},
+            {"totalSizeMB", Number(row.totalSize)},
+            {"freeSpacePercent", Number(row.freeSpace)}};
 }
 
 Json RecordJson(const DeviceRecord& record) {
@@ -33,6 +51,10 @@ Json RecordJson(const DeviceRecord& record) {
     json["searchWord"] = record.searchWord;
     json["timeZoneIndex"] = record.timeZoneIndex;
     json["shareCount"] = record.shareCount;
+    json["mode"] = ReportedMode(record);
+    json["clock"] = Nullable(IsoClock(record));
+    json["timeZone"] = Nullable(TimeZoneOf(record));
+    json["guarded"] = record.passwordFlag != 0;
     return json;
 }
 
@@ -43,6 +65,24 @@ std::string Digits(const char* format, int first, int second, int third) {
 }
 
 }  // namespace
+
+std::optional<std::string> IsoClock(const DeviceRecord& record) {
+    const auto date = ParseDate(record.deviceDate);
+    const auto time = ParseTime(record.deviceTime);
+    if (!date || !time) {
+        return std::nullopt;
+    }
+    std::string clock = FormatClock({*date, *time});
+    clock[10] = 'T';
+    return clock;
+}
+
+std::optional<std::string> TimeZoneOf(const DeviceRecord& record) {
+    if (record.timeZoneIndex >= kTimeZoneCount) {
+        return std::nullopt;
+    }
+    return TimeZoneName(record.timeZoneIndex);
+}
 
 std::vector<std::string> ShareNames(const DeviceRecord& record) {
     std::vector<std::string> names;

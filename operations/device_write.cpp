@@ -142,9 +142,9 @@ std::string WriteOutcomeText(const WriteReport& report, const DeviceRecord& reco
         case WriteOutcome::kBroadcastRefused:
             return BroadcastRefusedText(record);
         case WriteOutcome::kNotAccepted:
-            return std::string(record.name) + " did not accept the administrator name or password";
+            return VerdictText(VerificationVerdict::kNotAccepted, record.name);
         case WriteOutcome::kNoVerificationAnswer:
-            return "no answer to the verification request";
+            return VerdictText(VerificationVerdict::kNoAnswer, record.name);
         case WriteOutcome::kRefused:
             return std::string("the device refused the ") + WriteName(report.lastCommand);
         case WriteOutcome::kNoAnswer:

@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "operations/time_zones.h"
 #include "protocol/description_rule.h"
 
 namespace zerin {

@@ -38,11 +38,14 @@ struct NetworkSettingsChange {
 };
 
 // What gives a value in place of one the device reports that cannot be sent back, as a command
-// or a file names it: "--description", "a clock", ...
+// or a file names it: "--description", "the entry a clock", ...; what sets a static setup; and how
+// an address given is named, its key after the prefix: "--mask", "network.mask".
 struct GivenInstead {
     const char* description;
     const char* date;
     const char* time;
+    const char* staticMode;
+    const char* addressPrefix;
 };
 
 // Nothing, with the reason in error, when the device reports a value that cannot be sent back (a

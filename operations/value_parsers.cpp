@@ -114,8 +114,4 @@ int Milliseconds(double seconds) {
     return static_cast<int>(std::lround(seconds * 1000));
 }
 
-std::optional<int> ParseTimeZone(std::string_view text) {
-    return text == "none" ? -1 : ParseNumber(text, 0, kTimeZoneCount - 1);
-}
-
 }  // namespace zerin

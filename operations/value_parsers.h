@@ -1,5 +1,4 @@
-// The value formats that users give and devices report: numbers, dates, times, time-zone indexes
-// and seconds.
+// The value formats that users give and devices report: numbers, dates, times and seconds.
 #pragma once
 
 #include <optional>
@@ -37,11 +36,5 @@ std::string FormatClock(const Clock& clock);
 
 // Seconds as a user gives them, in whole milliseconds.
 int Milliseconds(double seconds);
-
-// The time-zone list's entries.
-constexpr int kTimeZoneCount = 75;
-
-// An index of the time-zone list, or -1 for "none".
-std::optional<int> ParseTimeZone(std::string_view text);
 
 }  // namespace zerin

@@ -34,4 +34,15 @@ VerificationVerdict VerdictOf(const VerificationResult& result) {
     }
 }
 
+std::string VerdictText(VerificationVerdict verdict, const std::string& device) {
+    switch (verdict) {
+        case VerificationVerdict::kNotAccepted:
+            return device + " did not accept the administrator name or password";
+        case VerificationVerdict::kNoAnswer:
+            return "no answer to the verification request";
+        default:
+            return "";
+    }
+}
+
 }  // namespace zerin

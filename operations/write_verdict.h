@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "protocol/administrator_verification.h"
 #include "protocol/packet.h"
@@ -24,5 +25,9 @@ enum class VerificationVerdict { kAccepted, kNotAccepted, kNoAnswer, kNotSent };
 // Not accepted only when the device answered the verification with a refusal; not sent when the
 // network failed.
 VerificationVerdict VerdictOf(const VerificationResult& result);
+
+// "NAME did not accept the administrator name or password", "no answer to the verification
+// request"; empty for a verdict that needs no words (accepted, or not sent: the network said it).
+std::string VerdictText(VerificationVerdict verdict, const std::string& device);
 
 }  // namespace zerin

@@ -2,6 +2,7 @@
 #include "cli/commands/adapters.h"
 
 #include "cli/exit_status.h"
+#include "cli/text_table.h"
 #include "protocol/network_adapter.h"
 
 namespace zerin::cli {
@@ -16,26 +17,24 @@ class AdaptersCommand : public Command {
             "List the network adapters a search goes through: name, address, prefix length and "
             "broadcast address");
         command->add_flag("--json", json_, "print a JSON array");
+        command->footer(ExitStatusHelp({kExitDone}));
         return command;
     }
 
     int Run(CommandContext& context) override {
         Json array = Json::array();
+        std::vector<std::vector<std::string>> rows{{"NAME", "ADDRESS", "BROADCAST"}};
         for (const NetworkAdapter& adapter : context.adapters.List()) {
-            if (json_) {
-                array.push_back({{"name", adapter.name},
-                                 {"address", FormatIpv4(adapter.address)},
-                                 {"prefixLength", adapter.prefixLength},
-                                 {"broadcast", FormatIpv4(BroadcastAddress(adapter))}});
-            } else {
-                context.out << adapter.name << '\t' << FormatIpv4(adapter.address) << '/'
-                            << adapter.prefixLength << '\t' << FormatIpv4(BroadcastAddress(adapter))
-                            << '\n';
-            }
+            const std::string address = FormatIpv4(adapter.address);
+            const std::string broadcast = FormatIpv4(BroadcastAddress(adapter));
+            array.push_back({{"name", adapter.name},
+                             {"address", address},
+                             {"prefixLength", adapter.prefixLength},
+                             {"broadcast", broadcast}});
+            rows.push_back(
+                {adapter.name, address + "/" + std::to_string(adapter.prefixLength), broadcast});
         }
-        if (json_) {
-            PrintJson(context, array);
-        }
+        PrintListing(context, json_, array, rows);
         return kExitDone;
     }
 

@@ -10,6 +10,7 @@
 
 #include "cli/device_target.h"
 #include "cli/exit_status.h"
+#include "cli/option_checks.h"
 #include "cli/password_sources.h"
 #include "cli/progress_line.h"
 #include "cli/search_options.h"
@@ -39,19 +40,22 @@ class ApplyCommand : public Command {
             "read back, several devices at once. Exit status 1 when an entry is neither applied "
             "nor unchanged (in a dry run: would change or unchanged), 4 when the network failed "
             "for any. Ctrl-C or SIGTERM starts no new entry, lets those under way finish and "
-            "prints the results so far, with status 130 or 143");
-        command->add_option("FILE", file_, "the JSON file (see the README)")->required();
+            "prints the results so far");
+        command->add_option("FILE", file_, "the JSON file (docs/manual/zerin-cli.md)")->required();
         command->add_flag("--dry-run", run_.dryRun,
                           "print the plan; send no write, no verification");
         command->add_option("--jobs", run_.jobs, "devices handled at once")
             ->type_name("N")
             ->capture_default_str()
-            ->check(CLI::Range(1, 256).description(""));
+            ->check(WholeNumberCheck(1, 256));
         AddTimeoutOptions(*command, timeoutSeconds_, retries_);
         command->add_flag("--json", json_, "print a JSON array, an object per entry");
         AddSearchOptions(*command, search_);
         AddCredentialOptions(*command, credentials_);
         AddNoBroadcastPasswordOption(*command, run_.refuseBroadcastPassword);
+        command->footer(
+            ExitStatusHelp({kExitDone, kExitNoAnswer, kExitBadInput, kExitNetworkFailed}) +
+            "\n  130, 143  stopped by Ctrl-C or SIGTERM, the results so far printed");
         return command;
     }
 
@@ -60,6 +64,11 @@ class ApplyCommand : public Command {
         run_.credentialsHint = ": give --user and a password, or the entry's user and passwordFile";
         if (!ReadEntries(context) || !ReadPasswords(context)) {
             return kExitBadInput;
+        }
+        if (entries_.empty()) {
+            Warn(context, file_ + " holds no devices: nothing to apply");
+            Print(context, {});
+            return kExitDone;
         }
         const PlanChoice choice = PlanSearch(context.adapters.List(), search_, targets_);
         if (choice.failure) {
@@ -76,7 +85,7 @@ class ApplyCommand : public Command {
         std::mutex saying;
         run_.warn = [&context, &saying](const std::string& text) {
             const std::lock_guard<std::mutex> lock(saying);
-            Say(context, text);
+            Warn(context, text);
         };
         ProgressLine progress(context.err, context.console.ErrorIsTerminal(), "apply",
                               entries_.size());

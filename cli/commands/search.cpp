@@ -2,8 +2,10 @@
 #include "cli/commands/search.h"
 
 #include <chrono>
+#include <limits>
 
 #include "cli/exit_status.h"
+#include "cli/option_checks.h"
 #include "cli/search_metrics.h"
 #include "cli/search_options.h"
 #include "cli/search_report.h"
@@ -20,13 +22,13 @@ namespace {
 // The sleeps of a watch's interval, short enough for a stop request to end it at once.
 constexpr int kIntervalStepMs = 100;
 
-// For a terminal: a header line, then a line a device, the columns aligned.
-std::string DeviceTable(const std::vector<ListedDevice>& devices) {
+// A header row, then a row a device.
+std::vector<std::vector<std::string>> DeviceRows(const std::vector<ListedDevice>& devices) {
     std::vector<std::vector<std::string>> rows{{"NAME", "MAC ADDRESS", "IP ADDRESS", "ADAPTER"}};
     for (const ListedDevice& device : devices) {
         rows.push_back({device.name, device.mac, device.ip, HeardBy(device)});
     }
-    return AlignedTable(rows);
+    return rows;
 }
 
 class SearchCommand : public Command {
@@ -50,6 +52,7 @@ class SearchCommand : public Command {
                          "textfile collector to FILE, replacing it at once")
             ->type_name("FILE");
         DeclareWatch(*command);
+        command->footer(ExitStatusHelp({kExitDone, kExitBadInput, kExitNetworkFailed}));
         return command;
     }
 
@@ -71,11 +74,11 @@ class SearchCommand : public Command {
             ->type_name("SECONDS")
             ->capture_default_str()
             ->needs(watch)
-            ->check(CLI::Range(0.0, 86400.0).description(""));
+            ->check(SecondsCheck(0, 86400));
         command.add_option("--count", count_, "end the watch after N searches")
             ->type_name("N")
             ->needs(watch)
-            ->check(CLI::PositiveNumber.description(""));
+            ->check(WholeNumberCheck(1, std::numeric_limits<long>::max()));
     }
 
     // One search's devices, and how long it took and when it ended.
@@ -134,13 +137,13 @@ class SearchCommand : public Command {
                 array.push_back(DeviceJson(device));
             }
             PrintJson(context, array);
-        } else if (!csv_ && context.console.OutputIsTerminal()) {
-            context.out << DeviceTable(devices);
-        } else {
-            context.out << (csv_ ? CsvHeader() : "");
+        } else if (csv_) {
+            context.out << CsvHeader();
             for (const ListedDevice& device : devices) {
-                context.out << (csv_ ? CsvRecord(device) : DeviceLine(device, '\t') + '\n');
+                context.out << CsvRecord(device);
             }
+        } else {
+            PrintRows(context, DeviceRows(devices));
         }
         return Finish(context, written ? kExitDone : kExitBadInput);
     }

@@ -6,8 +6,7 @@
 
 #include "cli/option_checks.h"
 #include "cli/settings_write.h"
-#include "operations/device_json.h"
-#include "operations/settings_over_record.h"
+#include "operations/network_rule.h"
 
 namespace zerin::cli {
 
@@ -18,7 +17,9 @@ class SetNetworkCommand : public SettingsWriteCommand {
     CLI::App* Declare(CLI::App& tool) override {
         CLI::App* command = tool.add_subcommand(
             "set-network",
-            "Write a device's IP settings; what is not given keeps the device's value");
+            "Write a device's IP settings: only what differs from the device's report is written, "
+            "what is not given keeps the device's value, and no setting that would lose the "
+            "device goes out");
         AddWriteOptions(*command);
         CLI::Option* dhcp =
             command->add_flag("--dhcp", options_.dhcp, "the device takes its address by DHCP");
@@ -37,12 +38,12 @@ class SetNetworkCommand : public SettingsWriteCommand {
   protected:
     uint16_t NeededReply() const override { return CMD_GET_NETWORK_INFO; }
 
-    std::optional<PlannedWrites> Plan(const DeviceRecord& record, std::string&) override {
-        return PlannedWrites{std::nullopt, NetworkSettingsFrom(record, options_)};
-    }
+    std::string OptionsError() const override { return NetworkOptionsError(options_); }
 
-    Json SentFields(const PlannedWrites& planned) const override {
-        return NetworkSettingsJson(*planned.network);
+    std::optional<FleetSettings> Settings(const DeviceRecord&, std::string&) const override {
+        FleetSettings settings;
+        settings.network = NetworkChangeFrom(options_);
+        return settings;
     }
 
   private:
@@ -55,14 +56,28 @@ std::unique_ptr<Command> MakeSetNetworkCommand() {
     return std::make_unique<SetNetworkCommand>();
 }
 
-NetworkSettings NetworkSettingsFrom(const DeviceRecord& record,
-                                    const NetworkSettingsOptions& options) {
+NetworkSettingsChange NetworkChangeFrom(const NetworkSettingsOptions& options) {
     NetworkSettingsChange change;
     if (options.dhcp || options.staticAddress) {
         change.mode = options.dhcp ? "dhcp" : "static";
     }
     std::copy(std::begin(options.addresses), std::end(options.addresses), change.addresses);
-    return NetworkSettingsOver(record, change);
+    return change;
+}
+
+std::string NetworkOptionsError(const NetworkSettingsOptions& options) {
+    const auto& given = options.addresses;
+    if (!options.dhcp && !options.staticAddress &&
+        std::none_of(std::begin(given), std::end(given), [](const auto& a) { return a; })) {
+        return "nothing to set: give --dhcp, --static, --ip, --mask, --gateway, --dns1 or --dns2";
+    }
+    if (options.dhcp) {
+        return "";
+    }
+    const std::string losing = LosingAddress(given, [](size_t i) {
+        return kOptionsGive.addressPrefix + std::string(kAddressNames[i].key);
+    });
+    return losing.empty() ? "" : losing + ": the device would be lost, nothing sent";
 }
 
 }  // namespace zerin::cli

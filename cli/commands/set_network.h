@@ -1,6 +1,6 @@
 // `zerin-cli set-network DEVICE [--dhcp | --static] [--ip A] [--mask A] [--gateway A]
-// [--dns1 A] [--dns2 A]`: writes a device's IP settings; what is not given keeps the value the
-// device reports.
+// [--dns1 A] [--dns2 A]`: writes what differs of a device's IP settings; what is not given keeps
+// the value the device reports, and no setting that would lose the device goes out.
 #pragma once
 
 #include <memory>
@@ -8,8 +8,7 @@
 #include <string>
 
 #include "cli/command.h"
-#include "protocol/device_record.h"
-#include "protocol/network_settings_update.h"
+#include "operations/settings_over_record.h"
 
 namespace zerin::cli {
 
@@ -23,8 +22,11 @@ struct NetworkSettingsOptions {
 
 std::unique_ptr<Command> MakeSetNetworkCommand();
 
-// The settings to send: the given options over the record's values.
-NetworkSettings NetworkSettingsFrom(const DeviceRecord& record,
-                                    const NetworkSettingsOptions& options);
+// The change the options give.
+NetworkSettingsChange NetworkChangeFrom(const NetworkSettingsOptions& options);
+
+// Why the options alone cannot be written: nothing to set, or addresses of a static setup that
+// would lose the device; empty when they can.
+std::string NetworkOptionsError(const NetworkSettingsOptions& options);
 
 }  // namespace zerin::cli

@@ -1,5 +1,5 @@
-// `zerin-cli show DEVICE [--json]`: runs the detail queries of a device and prints what the
-// main window shows of it, its share names and its USB rows.
+// `zerin-cli show DEVICE [--json]`: runs the detail queries of a device and prints what it
+// reports: its settings, its share names and its USB rows.
 #pragma once
 
 #include <memory>
@@ -14,8 +14,9 @@ namespace zerin::cli {
 
 std::unique_ptr<Command> MakeShowCommand();
 
-// One "label: value" line per detail text, in the main window's order, then one line per share
-// name and one tab-separated line per USB row under the USB list view's headings.
-void PrintDetails(const DeviceRecord& record, const DeviceDetails& details, std::ostream& out);
+// One "Label: value" line for each of what the JSON holds, the values aligned on a terminal, then
+// the USB rows under a header, aligned on a terminal and tab-separated elsewhere.
+void PrintDetails(const DeviceRecord& record, const DeviceDetails& details, std::ostream& out,
+                  bool terminal);
 
 }  // namespace zerin::cli

@@ -21,6 +21,7 @@ class VerifyCommand : public Command {
         AddCredentialOptions(*command, credentials_);
         command->get_option("--user")->required();
         AddNoBroadcastPasswordOption(*command, refuseBroadcast_);
+        command->footer(ExitStatusHelp());
         return command;
     }
 
@@ -39,7 +40,7 @@ class VerifyCommand : public Command {
             return Finish(context, lookup.status);
         }
         const DeviceRecord& record = *lookup.found.record;
-        const auto warn = [&context](const std::string& text) { Say(context, text); };
+        const auto warn = [&context](const std::string& text) { Warn(context, text); };
         if (!MayVerify(record, refuseBroadcast_, warn)) {
             Say(context, BroadcastRefusedText(record) + ", nothing sent");
             return Finish(context, kExitBadInput);
@@ -48,18 +49,27 @@ class VerifyCommand : public Command {
             context.sockets, context.reporter, record.macAddress, *credentials_.user, *password,
             ForVerification(ExchangeOptionsOf(WaitsOf(target_), record), record));
         Print(context, record, result);
+        SayWhyNot(context, record, result);
         return Finish(context, StatusOfVerification(result));
     }
 
   private:
+    static void SayWhyNot(CommandContext& context, const DeviceRecord& record,
+                          const VerificationResult& result) {
+        const std::string why = VerdictText(VerdictOf(result), record.name);
+        if (!why.empty()) {
+            Say(context, why);
+        }
+    }
+
     void Print(CommandContext& context, const DeviceRecord& record,
                const VerificationResult& result) const {
         const bool accepted = result.verification == Verification::kAccepted;
         const bool answered = result.reply && result.reply->command == CMD_VERIFY;
         if (target_.json) {
-            PrintJson(context, {{"device", FormatMacAddress(record.macAddress)},
-                                {"accepted", accepted},
-                                {"status", answered ? Json(result.reply->status) : Json(nullptr)}});
+            Answer(context, {{"device", FormatMacAddress(record.macAddress)},
+                             {"accepted", accepted},
+                             {"status", answered ? Json(result.reply->status) : Json(nullptr)}});
         } else if (accepted) {
             context.out << "accepted\n";
         } else if (answered) {

@@ -2,40 +2,20 @@
 #include "operations/fleet/fleet_apply.h"
 
 #include <algorithm>
-#include <ctime>
 #include <iterator>
-#include <mutex>
 
 #include "operations/checked_socket_layer.h"
 #include "operations/detail_replies.h"
 #include "operations/device_waits.h"
 #include "operations/device_write.h"
 #include "operations/password_broadcast.h"
+#include "operations/silent_reporter.h"
 #include "protocol/device_details.h"
 #include "protocol/device_texts.h"
 
 namespace zerin {
 
 namespace {
-
-// The protocol's messages of one entry, for its error.
-struct CollectingReporter : Reporter {
-    std::string messages;
-    void Report(const std::string& message) override {
-        std::string line = message;
-        while (!line.empty() && line.back() == '\n') {
-            line.pop_back();
-        }
-        messages += (messages.empty() ? "" : "; ") + line;
-    }
-};
-
-std::tm LocalTimeNow() {
-    static std::mutex mutex;
-    const std::lock_guard<std::mutex> lock(mutex);
-    const std::time_t now = std::time(nullptr);
-    return *std::localtime(&now);
-}
 
 class EntryRun {
   public:
@@ -64,7 +44,6 @@ class EntryRun {
             result_.networkFailed = true;
             Add("the network failed: " + *failure);
         }
-        Add(reporter_.messages);
         return result_;
     }
 
@@ -161,7 +140,7 @@ class EntryRun {
     const EntryPassword& password_;
     const ApplyRun& run_;
     CheckedSocketLayer sockets_;
-    CollectingReporter reporter_;
+    SilentReporter reporter_;
     DeviceRecord record_;
     ExchangeOptions options_;
     EntryResult result_;
@@ -213,17 +192,13 @@ const char* EntryStatusName(EntryStatus status) {
 }
 
 Json EntryResultJson(const EntryResult& result) {
-    Json changes = Json::array();
-    for (const Change& change : result.changes) {
-        changes.push_back(ChangeJson(change));
-    }
     const auto nullable = [](const std::optional<std::string>& text) {
         return text ? Json(*text) : Json(nullptr);
     };
     return {{"mac", nullable(result.mac)},
             {"name", nullable(result.name)},
             {"status", EntryStatusName(result.status)},
-            {"changes", changes},
+            {"changes", ChangesJson(result.changes)},
             {"error", result.error.empty() ? Json(nullptr) : Json(result.error)}};
 }
 

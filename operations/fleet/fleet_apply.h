@@ -66,7 +66,7 @@ struct ApplyRun {
 using EntryPassword = std::optional<std::string>;
 
 // Runs the entry against its device (null when the search did not find it) through a sockets
-// layer of its own; every message of the protocol goes into the result's error.
+// layer of its own; what went wrong is said in the result's error.
 EntryResult ApplyEntry(const FleetEntry& entry, const FoundDevice* device,
                        const EntryPassword& password, const ApplyRun& run, SocketLayer& sockets);
 

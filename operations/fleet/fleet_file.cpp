@@ -7,7 +7,9 @@
 
 #include "operations/credentials.h"
 #include "operations/json_text.h"
+#include "operations/network_rule.h"
 #include "operations/search/search_targets.h"
+#include "operations/time_zones.h"
 #include "operations/value_parsers.h"
 #include "protocol/description_rule.h"
 #include "protocol/network_adapter.h"
@@ -124,10 +126,22 @@ class Reader {
         if (entry.user && entry.user->size() > kMaxUserLength) {
             return Fail(entry.label, "user takes at most 16 bytes");
         }
-        return Settings(object, entry.label, entry.settings);
+        return Settings(object, entry.label, entry.settings) && Reachable(entry);
     }
 
   private:
+    // No address the entry gives for a static setup would lose its device.
+    bool Reachable(const FleetEntry& entry) {
+        const NetworkSettingsChange& network = entry.settings.network;
+        if (network.mode == "dhcp") {
+            return true;
+        }
+        const std::string losing = LosingAddress(network.addresses, [](size_t i) {
+            return std::string("network.") + kAddressNames[i].key;
+        });
+        return losing.empty() || Fail(entry.label, losing + ": the device would be lost");
+    }
+
     bool Identity(const Json& object, FleetEntry& entry) {
         if (object.contains("mac") == object.contains("name")) {
             return Fail(entry.label,

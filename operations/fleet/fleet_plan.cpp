@@ -2,7 +2,10 @@
 #include "operations/fleet/fleet_plan.h"
 
 #include <iterator>
+#include <mutex>
 
+#include "operations/network_rule.h"
+#include "operations/time_zones.h"
 #include "operations/value_parsers.h"
 #include "protocol/description_rule.h"
 #include "protocol/network_adapter.h"
@@ -56,8 +59,32 @@ bool PlanDevice(const FleetSettings& settings, const DeviceRecord& record, Fleet
     return write;
 }
 
+// Addresses given for a device that keeps its DHCP setup, which replaces them.
+bool KeepsDhcp(const NetworkSettingsChange& network, const DeviceRecord& record) {
+    return !network.mode && ReportedMode(record) == "dhcp" &&
+           (network.addresses[0] || network.addresses[1] || network.addresses[2]);
+}
+
+// What keeps the static setup that the network write makes from going out.
+std::string StaticSetupError(const NetworkSettingsChange& network, const NetworkSettings& written,
+                             const GivenInstead& gives) {
+    if (!ParseIpv4(written.ipAddress) || !ParseIpv4(written.subnetMask)) {
+        return "a static setup needs an IP address and a mask";
+    }
+    std::optional<std::string> addresses[5];
+    for (size_t i = 0; i < std::size(kAddressFields); ++i) {
+        addresses[i] = written.*kAddressFields[i].settings;
+    }
+    const std::string losing = LosingAddress(addresses, [&](size_t i) {
+        return network.addresses[i]
+                   ? gives.addressPrefix + std::string(kAddressNames[i].key)
+                   : "the device's " + std::string(kAddressNames[i].help).substr(4);
+    });
+    return losing.empty() ? "" : losing + ": the device would be lost";
+}
+
 void PlanNetwork(const NetworkSettingsChange& network, const DeviceRecord& record,
-                 FleetPlan& plan) {
+                 const GivenInstead& gives, FleetPlan& plan) {
     bool write = false;
     if (network.mode) {
         write |= Compare(plan, "network.mode", ReportedMode(record), *network.mode);
@@ -71,10 +98,14 @@ void PlanNetwork(const NetworkSettingsChange& network, const DeviceRecord& recor
     if (!write) {
         return;
     }
+    if (KeepsDhcp(network, record)) {
+        plan.error = std::string("the device takes its address by DHCP and would keep it: give ") +
+                     gives.staticMode + " to set its IP address, mask or gateway";
+        return;
+    }
     plan.writes.network = NetworkSettingsOver(record, network);
-    if (plan.writes.network->protocolIndex == 0 && (!ParseIpv4(plan.writes.network->ipAddress) ||
-                                                    !ParseIpv4(plan.writes.network->subnetMask))) {
-        plan.error = "a static setup needs an IP address and a mask";
+    if (plan.writes.network->protocolIndex == 0) {
+        plan.error = StaticSetupError(network, *plan.writes.network, gives);
     }
 }
 
@@ -94,32 +125,54 @@ void SetClock(DeviceSettingsChange& change, const std::string& clock, const std:
 
 }  // namespace
 
-FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record,
-                      const std::tm& now) {
+const GivenInstead kEntryGives = {"the entry a description", "the entry a clock",
+                                  "the entry a clock", "the entry's network \"mode\": \"static\"",
+                                  "network."};
+
+FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record, const std::tm& now,
+                      const GivenInstead& gives) {
     FleetPlan plan;
     const bool deviceWrite = PlanDevice(settings, record, plan);
-    PlanNetwork(settings.network, record, plan);
-    if (deviceWrite) {
-        plan.writes.device = DeviceSettingsFor(settings, record, now, plan.error);
+    PlanNetwork(settings.network, record, gives, plan);
+    if (deviceWrite && plan.error.empty()) {
+        plan.writes.device = DeviceSettingsFor(settings, record, now, gives, plan.error);
     }
     return plan;
 }
 
+std::tm LocalTimeNow() {
+    static std::mutex mutex;
+    const std::lock_guard<std::mutex> lock(mutex);
+    const std::time_t now = std::time(nullptr);
+    return *std::localtime(&now);
+}
+
+std::string ChangesText(const std::vector<Change>& changes) {
+    std::string text;
+    for (const Change& change : changes) {
+        text += (text.empty() ? "" : ", ") + change.field + ' ' + JsonText(change.from) + " -> " +
+                JsonText(change.to);
+    }
+    return text;
+}
+
 std::optional<DeviceSettings> DeviceSettingsFor(const FleetSettings& settings,
                                                 const DeviceRecord& record, const std::tm& now,
-                                                std::string& error) {
+                                                const GivenInstead& gives, std::string& error) {
     DeviceSettingsChange change{settings.askPassword, settings.description, settings.timeZone,
                                 std::nullopt, std::nullopt};
     if (settings.clock) {
         SetClock(change, *settings.clock, now);
     }
-    return DeviceSettingsOver(record, change,
-                              {"the entry a description", "the entry a clock", "the entry a clock"},
-                              error);
+    return DeviceSettingsOver(record, change, gives, error);
 }
 
-Json ChangeJson(const Change& change) {
-    return {{"field", change.field}, {"from", change.from}, {"to", change.to}};
+Json ChangesJson(const std::vector<Change>& changes) {
+    Json json = Json::array();
+    for (const Change& change : changes) {
+        json.push_back({{"field", change.field}, {"from", change.from}, {"to", change.to}});
+    }
+    return json;
 }
 
 }  // namespace zerin

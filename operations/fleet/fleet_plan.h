@@ -31,16 +31,28 @@ struct FleetPlan {
     std::string error;
 };
 
-// The plan over what the device reports, "now" as the given local time.
-FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record,
-                      const std::tm& now);
+// How the plan's errors name what an entry of the file gives.
+extern const GivenInstead kEntryGives;
+
+// The plan over what the device reports, "now" as the given local time. A network write that
+// would lose the device (see LosingAddress) or leave it in DHCP with the addresses given is an
+// error.
+FleetPlan PlanChanges(const FleetSettings& settings, const DeviceRecord& record, const std::tm& now,
+                      const GivenInstead& gives = kEntryGives);
+
+// This computer's local time, for "now".
+std::tm LocalTimeNow();
+
+// The changes as words: description "Old" -> "New", network.ip "..." -> "...".
+std::string ChangesText(const std::vector<Change>& changes);
 
 // What the device write sends: the file's values over the device's, "now" as the given local
 // time; nothing, with the reason in error, as a plan's error says.
 std::optional<DeviceSettings> DeviceSettingsFor(const FleetSettings& settings,
                                                 const DeviceRecord& record, const std::tm& now,
-                                                std::string& error);
+                                                const GivenInstead& gives, std::string& error);
 
-Json ChangeJson(const Change& change);
+// [{"field", "from", "to"}, ...]
+Json ChangesJson(const std::vector<Change>& changes);
 
 }  // namespace zerin

@@ -30,10 +30,16 @@ FleetDevices FindFleetDevices(SocketLayer& sockets, Reporter& reporter, const Wi
     }
     FleetDevices devices;
     devices.found = FindDevices(sockets, reporter, plan, wanted).devices;
-    for (const std::string& device : wanted) {
-        devices.ofEntry.push_back(DeviceNamed(devices.found, device));
+    for (size_t i = 0; i < wanted.size(); ++i) {
+        const std::vector<FoundDevice*> named = DevicesNamed(devices.found, wanted[i]);
+        devices.ofEntry.push_back(named.empty() ? nullptr : named.front());
+        if (named.size() > 1 && devices.error.empty()) {
+            devices.error = entries[i].label + ": " + SameName(named, wanted[i]);
+        }
     }
-    devices.error = SameDeviceTwice(entries, devices.ofEntry);
+    if (devices.error.empty()) {
+        devices.error = SameDeviceTwice(entries, devices.ofEntry);
+    }
     return devices;
 }
 

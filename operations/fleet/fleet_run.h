@@ -19,7 +19,8 @@ namespace zerin {
 struct FleetDevices {
     std::vector<FoundDevice> found;           // every device that answered
     std::vector<const FoundDevice*> ofEntry;  // each entry's device in found; null when none
-    // Set when two entries name one device: "devices[2] names the device of devices[0]".
+    // Set when two entries name one device, "devices[2] names the device of devices[0]", or two
+    // devices answer to one entry's name.
     std::string error;
 };
 

@@ -16,6 +16,62 @@ bool Names(const NetworkAdapter& adapter, const std::string& wanted) {
     return adapter.name == wanted || FormatIpv4(adapter.address) == wanted;
 }
 
+// Twelve hex digits in groups of the size given, the separator between them.
+std::optional<MacAddress> MacOfForm(const std::string& text, char separator, size_t group) {
+    const size_t separators = separator == '\0' ? 0 : 12 / group - 1;
+    if (text.size() != 12 + separators) {
+        return std::nullopt;
+    }
+    std::string digits;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool separates = separators > 0 && (i + 1) % (group + 1) == 0;
+        const bool hex = std::isxdigit(static_cast<unsigned char>(text[i])) != 0;
+        if (separates ? text[i] != separator : !hex) {
+            return std::nullopt;
+        }
+        digits += separates ? "" : std::string(1, text[i]);
+    }
+    MacAddress mac{};
+    for (size_t i = 0; i < mac.size(); ++i) {
+        mac[i] = static_cast<uint8_t>(std::stoi(digits.substr(2 * i, 2), nullptr, 16));
+    }
+    return mac;
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The devices a search looks for, by name or MAC address: found once a device of each has
+// answered, a name only after its settle time, so that two devices of one name are both heard.
+class WantedDevices {
+  public:
+    WantedDevices(SocketLayer& sockets, const std::vector<std::string>& wanted)
+        : sockets_(sockets), missing_(wanted) {}
+
+    void Heard(const DeviceRecord& device) {
+        for (auto it = missing_.begin(); it != missing_.end();) {
+            if (!IsNamed(device, *it)) {
+                ++it;
+                continue;
+            }
+            if (!ParseMacAddress(*it)) {
+                settledAt_ = std::max(settledAt_, sockets_.NowMs() + kSameNameSettleMs);
+            }
+            it = missing_.erase(it);
+        }
+    }
+
+    bool AllFound() const { return missing_.empty() && sockets_.NowMs() >= settledAt_; }
+
+  private:
+    SocketLayer& sockets_;
+    std::vector<std::string> missing_;
+    int64_t settledAt_ = 0;
+};
+
 std::string KnownAdapters(const std::vector<NetworkAdapter>& adapters) {
     std::string known;
     for (const NetworkAdapter& adapter : adapters) {
@@ -95,34 +151,56 @@ PlanChoice PlanSearch(const std::vector<NetworkAdapter>& up, const SearchOptions
     return choice;
 }
 
-bool IsNamed(const DeviceRecord& device, const std::string& nameOrMac) {
-    std::string mac = nameOrMac;
-    std::transform(mac.begin(), mac.end(), mac.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return device.name == nameOrMac || FormatMacAddress(device.macAddress) == mac;
-}
-
-FoundDevice* DeviceNamed(std::vector<FoundDevice>& devices, const std::string& nameOrMac) {
-    for (FoundDevice& device : devices) {
-        if (IsNamed(*device.record, nameOrMac)) {
-            return &device;
+std::optional<MacAddress> ParseMacAddress(const std::string& text) {
+    struct Form {
+        char separator;
+        size_t group;
+    };
+    for (const Form form : {Form{':', 2}, Form{'-', 2}, Form{'.', 4}, Form{'\0', 12}}) {
+        if (const auto mac = MacOfForm(text, form.separator, form.group)) {
+            return mac;
         }
     }
-    return nullptr;
+    return std::nullopt;
+}
+
+bool IsNamed(const DeviceRecord& device, const std::string& nameOrMac) {
+    if (const auto mac = ParseMacAddress(nameOrMac)) {
+        return device.macAddress == *mac;
+    }
+    return Lower(device.name) == Lower(nameOrMac);
+}
+
+std::vector<FoundDevice*> DevicesNamed(std::vector<FoundDevice>& devices,
+                                       const std::string& nameOrMac) {
+    std::vector<FoundDevice*> named;
+    for (FoundDevice& device : devices) {
+        if (IsNamed(*device.record, nameOrMac)) {
+            named.push_back(&device);
+        }
+    }
+    return named;
+}
+
+std::string SameName(const std::vector<FoundDevice*>& devices, const std::string& name) {
+    std::string listed;
+    for (const FoundDevice* device : devices) {
+        listed += (listed.empty() ? "" : ", ") + FormatMacAddress(device->record->macAddress) +
+                  " at " + device->record->ipAddress;
+    }
+    return std::to_string(devices.size()) + " devices are named " + name + ": " + listed +
+           "; name one by its MAC address";
 }
 
 SearchResult FindDevices(SocketLayer& sockets, Reporter& reporter, WideSearchPlan plan,
                          const std::vector<std::string>& wanted) {
     SearchResult result;
-    std::vector<std::string> missing = wanted;
+    WantedDevices missing(sockets, wanted);
     if (!wanted.empty()) {
-        plan.complete = [&missing] { return missing.empty(); };
+        plan.complete = [&missing] { return missing.AllFound(); };
     }
     result.report = SearchWide(sockets, reporter, plan, [&](std::unique_ptr<DeviceRecord> record) {
-        missing.erase(
-            std::remove_if(missing.begin(), missing.end(),
-                           [&](const std::string& name) { return IsNamed(*record, name); }),
-            missing.end());
+        missing.Heard(*record);
         result.devices.push_back({std::move(record)});
     });
     return result;
@@ -136,8 +214,12 @@ Lookup LookUpDevice(SocketLayer& sockets, Reporter& reporter, const std::vector<
     }
     std::vector<FoundDevice> devices =
         FindDevices(sockets, reporter, choice.plan, {nameOrMac}).devices;
-    if (FoundDevice* found = DeviceNamed(devices, nameOrMac)) {
-        return {std::move(*found), std::nullopt};
+    const std::vector<FoundDevice*> named = DevicesNamed(devices, nameOrMac);
+    if (named.size() > 1) {
+        return {{}, SearchFailure{SearchFailure::kBadOptions, SameName(named, nameOrMac)}};
+    }
+    if (named.size() == 1) {
+        return {std::move(*named.front()), std::nullopt};
     }
     return {{},
             SearchFailure{SearchFailure::kNotFound,

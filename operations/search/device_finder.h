@@ -51,11 +51,22 @@ struct PlanChoice {
 PlanChoice PlanSearch(const std::vector<NetworkAdapter>& up, const SearchOptions& options,
                       const std::vector<AddressRange>& moreTargets = {});
 
-// Whether the device is the one of that name or MAC address text (in any case).
+// How long a search for a device by name goes on after it answered, for another of that name.
+constexpr int kSameNameSettleMs = 100;
+
+// A MAC address in any common form: 02:5a:00:00:00:10, 02-5A-00-00-00-10, 025a.0000.0010 or
+// 025a00000010, in any case.
+std::optional<MacAddress> ParseMacAddress(const std::string& text);
+
+// Whether the device is the one of that MAC address, in any of its forms, or name, in any case.
 bool IsNamed(const DeviceRecord& device, const std::string& nameOrMac);
 
-// The first device found that IsNamed; null when none.
-FoundDevice* DeviceNamed(std::vector<FoundDevice>& devices, const std::string& nameOrMac);
+// The devices found that IsNamed, in the order they answered.
+std::vector<FoundDevice*> DevicesNamed(std::vector<FoundDevice>& devices,
+                                       const std::string& nameOrMac);
+
+// "2 devices are named NAME: MAC at IP, MAC at IP; name one by its MAC address".
+std::string SameName(const std::vector<FoundDevice*>& devices, const std::string& name);
 
 // What a search found, and what it did to find it.
 struct SearchResult {
@@ -65,7 +76,7 @@ struct SearchResult {
 };
 
 // Searches as planned. With names or MAC addresses wanted, the search ends as soon as a device of
-// each has answered; else it takes answers for its whole window.
+// each has answered, a name's settle time after; else it takes answers for its whole window.
 SearchResult FindDevices(SocketLayer& sockets, Reporter& reporter, WideSearchPlan plan,
                          const std::vector<std::string>& wanted = {});
 
@@ -74,8 +85,8 @@ struct Lookup {
     std::optional<SearchFailure> failure;  // set when not found
 };
 
-// The first device whose name or MAC address text is the one wanted, by a search that ends when
-// it has answered.
+// The device of the name or MAC address wanted, by a search that ends when it has answered; two
+// devices of the name are bad options, listed.
 Lookup LookUpDevice(SocketLayer& sockets, Reporter& reporter, const std::vector<NetworkAdapter>& up,
                     const SearchOptions& options, const std::string& nameOrMac);
 

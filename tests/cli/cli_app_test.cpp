@@ -8,6 +8,7 @@
 
 #include <sstream>
 
+#include "operations/search/device_finder.h"
 #include "tests/cli/fake_command_context.h"
 #include "tests/support/device_replies.h"
 #include "zerin_version.h"
@@ -30,20 +31,30 @@ TEST_F(CliAppTest, BadInputIsRefusedBeforeAnythingIsSent) {
         const char* error;
     };
     const Case cases[] = {
-        {{}, "A subcommand is required"},
+        {{}, "a command is required: zerin-cli help lists them"},
         {{"frobnicate", "--json"}, "unknown command frobnicate"},
         {{"show"}, "DEVICE is required"},
         {{"search", "--bogus"}, "--bogus"},
         {{"set-device", "D", "--date", "2021-02-30"}, "takes a real calendar date"},
         {{"set-device", "D", "--date", "21-01-01"}, "takes a real calendar date"},
         {{"set-device", "D", "--time", "24:00:00"}, "takes a 24-hour time"},
-        {{"set-device", "D", "--timezone", "75"}, "from 0 to 74, or none"},
+        {{"set-device", "D", "--timezone", "75"}, "the list's indexes run from 0 to 74"},
+        {{"set-device", "D", "--timezone", "GMT+01:00"}, "names 5 time zones: 27 (GMT+01:00)"},
+        {{"set-device", "D", "--timezone", "Atlantis"}, "no time zone is named \"Atlantis\""},
         {{"set-device", "D", "--description", "v1.2"}, "each a digit, a letter"},
         {{"set-device", "D", "--description", std::string(64, 'd')}, "at most 63 characters"},
         {{"set-device", "D", "--ask-password", "maybe"}, "--ask-password"},
         {{"set-device", "D", "--user", std::string(17, 'u')}, "at most 16 bytes"},
-        {{"set-device", "D", "--password", "ninechars"}, "the password takes at most 8 bytes"},
-        {{"set-device", "D", "--password-file", "/nonexistent"}, "cannot read the password file"},
+        {{"set-device", "D", "--ask-password", "no", "--password", "ninechars"},
+         "the password takes at most 8 bytes"},
+        {{"set-device", "D", "--ask-password", "no", "--password-file", "/nonexistent"},
+         "cannot read the password file"},
+        {{"set-device", "D"}, "nothing to set: give --description, --clock"},
+        {{"set-device", "D", "--clock", "yesterday"}, "takes now or a real date and time"},
+        {{"set-device", "D", "--clock", "now", "--date", "2020-01-01"}, "excludes"},
+        {{"set-network", "D", "--user", "admin"}, "nothing to set: give --dhcp, --static"},
+        {{"set-network", "D", "--mask", "255.255.255.1"}, "--mask 255.255.255.1 is not a run"},
+        {{"set-network", "D", "--ip", "127.0.0.1"}, "--ip 127.0.0.1 is a loopback address"},
         {{"set-network", "D", "--mask", "255.255.0"}, "takes a dotted IPv4 address"},
         {{"set-network", "D", "--ip", "10.0.0.256"}, "takes a dotted IPv4 address"},
         {{"set-network", "D", "--dhcp", "--static"}, "excludes"},
@@ -108,11 +119,15 @@ TEST_F(CliAppTest, SearchPrintsAlignedColumnsOnATerminalAndTabbedLinesElsewhere)
     }
 }
 
-// A search for a named device ends at its answer; search itself takes its whole window.
+// A search for a device by MAC address ends at its answer, one by name a settle time later for
+// another of the name; search itself takes its whole window.
 TEST_F(CliAppTest, ASearchForANamedDeviceEndsWhenItAnswers) {
     testing::ScriptedDevices devices(scripted, {testing::DeviceState()});
-    EXPECT_EQ(Run({"show", "NETSTOR-000010"}), 0);
+    EXPECT_EQ(Run({"show", "02:5a:00:00:00:10"}), 0);
     EXPECT_TRUE(scripted.waits.empty());
+    EXPECT_EQ(Run({"show", "NETSTOR-000010"}), 0);
+    EXPECT_EQ(scripted.waits, std::vector<int>(1, kSameNameSettleMs));
+    scripted.waits.clear();
     EXPECT_EQ(Run({"search", "--window", "1"}), 0);
     // Waits up to the second send a quarter of the way in, then to the window's end.
     EXPECT_EQ(scripted.waits,
@@ -170,6 +185,128 @@ TEST_F(CliAppTest, AWatchEndsAfterItsCountOrAtAStopRequest) {
     EXPECT_EQ(Run({"search", "--watch"}), 0);
     EXPECT_TRUE(scripted.sleeps.empty());
     EXPECT_EQ(out.str(), "");
+}
+
+// A device is named by its MAC address in any common form, or by its name in any case; a name two
+// devices share names neither.
+TEST_F(CliAppTest, ADeviceIsNamedByItsMacInAnyFormOrItsNameInAnyCase) {
+    testing::DeviceState twin;
+    twin.mac = {0x02, 0x5a, 0, 0, 0, 0x11};
+    twin.ip = "198.51.100.11";
+    testing::ScriptedDevices devices(scripted, {testing::DeviceState(), twin});
+    for (const char* device : {"02:5a:00:00:00:10", "02-5A-00-00-00-10", "025a.0000.0010",
+                               "025A00000010", "02:5A:00:00:00:10"}) {
+        EXPECT_EQ(Run({"show", device, "--json"}), 0) << device << err.str();
+        EXPECT_NE(out.str().find(R"("macAddress":"02:5a:00:00:00:10")"), std::string::npos)
+            << device;
+    }
+    for (const char* device : {"netstor-000010", "NETSTOR-000010"}) {
+        EXPECT_EQ(Run({"show", device}), 2) << device;
+        EXPECT_NE(err.str().find("2 devices are named " + std::string(device) +
+                                 ": 02:5a:00:00:00:10 at 198.51.100.10, 02:5a:00:00:00:11 at "
+                                 "198.51.100.11; name one by its MAC address"),
+                  std::string::npos)
+            << err.str();
+    }
+    for (const char* notAMac : {"02:5a:00:00:00", "02:5a-00:00:00:10", "025a.00000.010"}) {
+        EXPECT_EQ(Run({"show", notAMac}), 2) << notAMac;
+        EXPECT_NE(err.str().find("no device named"), std::string::npos) << notAMac;
+    }
+}
+
+// Under --json every outcome is one JSON value on standard output, with the error and the exit
+// status when the command did not succeed; none of the protocol core's own texts is said.
+TEST_F(CliAppTest, UnderJsonEveryOutcomeIsOneJsonValue) {
+    testing::DeviceState guarded;
+    guarded.passwordFlag = 1;
+    guarded.verifyStatus = 1;
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        const char* json;  // a part of the one line printed
+    };
+    const Case cases[] = {
+        {{"show", "NOBODY", "--json"},
+         2,
+         R"({"error":"no device named NOBODY answered the search","exitStatus":2})"},
+        {{"--json", "show", "NOBODY"}, 2, R"("exitStatus":2})"},
+        {{"verify", "NETSTOR-000010", "--user", "admin", "--password", "wrong", "--json"},
+         3,
+         R"("accepted":false,"status":1,"error":"NETSTOR-000010 did not accept the administrator)"
+         R"( name or password","exitStatus":3})"},
+        {{"set-device", "NETSTOR-000010", "--description", "Shelf", "--json"},
+         2,
+         R"({"error":"NETSTOR-000010 asks for its administrator's name and password: give --user)"},
+        {{"set-device", "NETSTOR-000010", "--description", "Shelf", "--user", "admin", "--password",
+          "wrong", "--json"},
+         3,
+         R"(did not accept the administrator name or password, nothing written","exitStatus":3})"},
+        {{"search", "--no-broadcast", "--json"},
+         2,
+         R"({"error":"--no-broadcast leaves nothing to send to without a target","exitStatus":2})"},
+    };
+    testing::ScriptedDevices devices(scripted, {guarded});
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run(c.words), c.status) << c.words[0];
+        const std::string printed = out.str();
+        EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+        EXPECT_NE(printed.find(c.json), std::string::npos) << printed;
+        EXPECT_EQ(err.str().find("Verify failed!"), std::string::npos) << err.str();
+    }
+}
+
+// set-device writes only what differs; a dry run writes nothing and says what would change.
+TEST_F(CliAppTest, OnlyWhatDiffersIsWrittenAndADryRunWritesNothing) {
+    testing::ScriptedDevices devices(scripted, {testing::DeviceState()});
+    const auto writes = [&] {
+        return std::count_if(devices.requests.begin(), devices.requests.end(),
+                             [](const testing::Bytes& r) { return r[0] == CMD_SET_DEVICE_INFO; });
+    };
+    EXPECT_EQ(Run({"set-device", "NETSTOR-000010", "--description", "Office storage"}), 0);
+    EXPECT_EQ(out.str(), "unchanged\n");
+    EXPECT_EQ(Run({"set-device", "NETSTOR-000010", "--description", "Shelf", "--dry-run"}), 0);
+    EXPECT_EQ(out.str(), "would change: description \"Office storage\" -> \"Shelf\"\n");
+    EXPECT_EQ(writes(), 0);
+    EXPECT_EQ(Run({"set-device", "NETSTOR-000010", "--description", "Shelf", "--json"}), 0);
+    EXPECT_NE(out.str().find(R"("result":"accepted","status":0,"changes":[{"field":"description")"),
+              std::string::npos)
+        << out.str();
+    EXPECT_EQ(writes(), 1);
+}
+
+TEST_F(CliAppTest, HelpNamesTheCommandsAndEachCommandsOwnStatuses) {
+    EXPECT_EQ(Run({"help"}), 0);
+    EXPECT_NE(out.str().find("Commands:\n  adapters"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("4  the network failed"), std::string::npos);
+    EXPECT_EQ(Run({"help", "search"}), 0);
+    EXPECT_NE(out.str().find("Usage: zerin-cli search"), std::string::npos) << out.str();
+    EXPECT_EQ(out.str().find("3  the administrator name"), std::string::npos);
+    EXPECT_EQ(Run({"help", "frobnicate"}), 2);
+    EXPECT_EQ(Run({"search", "--window", "0"}), 2);
+    EXPECT_NE(err.str().find("zerin-cli: --window takes 0.1 to 3600 seconds, not \"0\""),
+              std::string::npos)
+        << err.str();
+    EXPECT_TRUE(scripted.calls.empty());
+}
+
+// The completion script offers every command, and after each command every option it declares.
+TEST_F(CliAppTest, TheCompletionScriptListsEveryCommandAndOption) {
+    EXPECT_EQ(Run({"completion", "bash"}), 0);
+    const std::string script = out.str();
+    for (const char* command : {"adapters", "search", "show", "verify", "set-device", "set-network",
+                                "apply", "timezones", "help", "completion"}) {
+        EXPECT_NE(script.find(std::string("        ") + command + ") words=\""), std::string::npos)
+            << command;
+        EXPECT_EQ(Run({"help", command}), 0);
+        const std::string help = out.str();
+        for (size_t at = help.find("\n  --"); at != std::string::npos;
+             at = help.find("\n  --", at + 1)) {
+            const std::string option =
+                help.substr(at + 3, help.find_first_of(" ,\n", at + 3) - at - 3);
+            EXPECT_NE(script.find(" " + option), std::string::npos) << command << " " << option;
+        }
+    }
+    EXPECT_NE(script.find("complete -o default -F _zerin_cli zerin-cli"), std::string::npos);
 }
 
 }  // namespace

@@ -28,32 +28,40 @@ class PasswordSourcesTest : public ::testing::Test {
     std::ostringstream err_;
 };
 
-TEST_F(PasswordSourcesTest, TheFirstSourceGivenWins) {
+// An explicit source beats ZERIN_PASSWORD; two explicit sources are one too many.
+TEST_F(PasswordSourcesTest, AnExplicitSourceBeatsTheVariable) {
     struct Case {
         CredentialOptions options;
         std::optional<std::string> variable;
         std::optional<std::string> password;
+        const char* error;
     };
+    const char* const twoSources =
+        "give one password source of --password-file, --password-stdin and --password";
     const Case cases[] = {
-        {{"admin", file_, true, "fromargs"}, "fromenv", "fromfile"},
-        {{"admin", std::nullopt, true, "fromargs"}, "fromenv", "instdin"},
-        {{"admin", std::nullopt, false, "fromargs"}, "fromenv", "fromenv"},
-        {{"admin", std::nullopt, false, "fromargs"}, std::nullopt, "fromargs"},
-        {{"admin", std::nullopt, false, std::nullopt}, "", ""},
-        {{"admin", std::nullopt, false, std::nullopt}, std::nullopt, std::nullopt},
+        {{"admin", file_, false, std::nullopt}, "fromenv", "fromfile", ""},
+        {{"admin", std::nullopt, true, std::nullopt}, "fromenv", "instdin", ""},
+        {{"admin", std::nullopt, false, "fromargs"}, "fromenv", "fromargs", ""},
+        {{"admin", std::nullopt, false, "fromargs"}, std::nullopt, "fromargs", ""},
+        {{"admin", std::nullopt, false, std::nullopt}, "fromenv", "fromenv", ""},
+        {{"admin", std::nullopt, false, std::nullopt}, "", "", ""},
+        {{"admin", std::nullopt, false, std::nullopt}, std::nullopt, std::nullopt, ""},
+        {{"admin", file_, true, std::nullopt}, "fromenv", std::nullopt, twoSources},
+        {{"admin", std::nullopt, true, "fromargs"}, std::nullopt, std::nullopt, twoSources},
+        {{"admin", file_, false, "fromargs"}, std::nullopt, std::nullopt, twoSources},
     };
     for (const Case& c : cases) {
         in_.seekg(0);
         const GivenPassword given = Read(c.options, c.variable);
         EXPECT_EQ(given.password, c.password) << c.password.value_or("(none)");
-        EXPECT_EQ(given.error, "");
+        EXPECT_EQ(given.error, c.error);
     }
 }
 
 TEST_F(PasswordSourcesTest, OnlyAPasswordOnTheCommandLineIsWarnedAbout) {
     Read({"admin", file_, false, std::nullopt});
     EXPECT_EQ(err_.str(), "");
-    Read({"admin", file_, false, "fromargs"});
+    Read({"admin", std::nullopt, false, "fromargs"});
     EXPECT_NE(err_.str().find("can be seen by other users"), std::string::npos) << err_.str();
     EXPECT_EQ(err_.str().find("fromargs"), std::string::npos);
 }

@@ -25,7 +25,7 @@ requests_to() {
 }
 
 said() {
-    grep -qF "$1" "$WORK/err" || fail "expected '$1' among the messages: $(cat "$WORK/err")"
+    grep -qF -- "$1" "$WORK/err" || fail "expected '$1' among the messages: $(cat "$WORK/err")"
 }
 
 # The guard: no credentials, a wrong password, then the right one; nothing written until then.
@@ -37,7 +37,8 @@ said "did not accept the administrator name or password, nothing written"
 [ "$(requests_to 13 025a00000040)" -eq 0 ] || fail "a network write went out unverified"
 
 expect 0 env ZERIN_PASSWORD=secret "$cli" set-network NETSTOR-000040 --dhcp --user admin --json
-grep -qF '"result":"accepted","status":0}' "$WORK/out" || fail "set-network: $(cat "$WORK/out")"
+grep -qF '"result":"accepted","status":0,"changes":[{"field":"network.mode","from":"static","to":"dhcp"}]}' \
+    "$WORK/out" || fail "set-network: $(cat "$WORK/out")"
 printf 'secret\n' | "$cli" set-device 02:5A:00:00:00:40 --user admin --password-stdin \
     --description "Set from the CLI" --date 2037-12-31 --time 23:59:58 --timezone 74 > "$WORK/out"
 [ "$(cat "$WORK/out")" = accepted ] || fail "set-device: $(cat "$WORK/out")"
@@ -47,9 +48,30 @@ for field in '"description":"Set from the CLI"' '"deviceDate":"20371231"' \
     grep -qF "$field" "$WORK/out" || fail "expected $field in $(cat "$WORK/out")"
 done
 expect 3 "$cli" verify NETSTOR-000040 --user admin --password guess --json
-[ "$(cat "$WORK/out")" = '{"device":"02:5a:00:00:00:40","accepted":false,"status":1}' ] ||
+[ "$(cat "$WORK/out")" = '{"device":"02:5a:00:00:00:40","accepted":false,"status":1,"error":"NETSTOR-000040 did not accept the administrator name or password","exitStatus":3}' ] ||
     fail "verify --json: $(cat "$WORK/out")"
 said "can be seen by other users"
+
+# No setting that loses the device: the options alone refused before anything is sent, the
+# settings as written once the device has reported its own; nothing to set; unchanged.
+before=$(requests_to 13 025a00000040)
+expect 2 "$cli" set-network NETSTOR-000040 --static --mask 255.0.255.0
+said "--mask 255.0.255.0 is not a run of ones then zeros: the device would be lost, nothing sent"
+expect 2 env ZERIN_PASSWORD=secret "$cli" set-network NETSTOR-000040 --static --ip 10.9.8.7 \
+    --user admin --json
+grep -qF "the device's default gateway" "$WORK/out" || fail "set-network --json: $(cat "$WORK/out")"
+expect 2 "$cli" set-network NETSTOR-000040 --ip 198.51.100.77
+said "takes its address by DHCP and would keep it: give --static"
+[ "$(requests_to 13 025a00000040)" -eq "$before" ] || fail "a losing network write went out"
+expect 2 "$cli" set-device NETSTOR-000040
+said "nothing to set"
+expect 0 "$cli" set-device 025a.0000.0040 --timezone 74 --user admin --password-file "$WORK/wrong"
+[ "$(cat "$WORK/out")" = unchanged ] || fail "an unchanged set-device: $(cat "$WORK/out")"
+
+# A unicast to a device's own address is answered by it alone, from that address.
+expect 0 "$cli" search --no-broadcast --target 198.51.100.41
+[ "$(cat "$WORK/out")" = "$(printf 'NETSTOR-000041\t02:5a:00:00:00:41\t198.51.100.41\tvia 198.51.100.41')" ] ||
+    fail "search --target: $(cat "$WORK/out")"
 
 # No write from a lost reply, and nothing asked after the first unanswered request.
 expect 1 "$cli" set-device NETSTOR-000041 --description Lost --timeout 0.3

@@ -19,18 +19,25 @@ first_run=$(logged in | grep -v '^000000000000000000000000$' | head -n 6)
 
 "$NATIVE_BIN/zerin-cli" show 02:5a:00:00:00:20 > "$WORK/show.txt"
 cat > "$WORK/expected.txt" <<'TEXT'
-Firmware Version: V02R04
+Name: NETSTOR-000020
 Description: Integration shelf 0123456789 abcdefghijklmnopqrstuvwxyz ABCDEFGH
-Mac Address: 02:5a:00:00:00:20
-IP Address: 198.51.100.20
-IP Status: DHCP
+MAC address: 02:5a:00:00:00:20
+IP address: 198.51.100.20
+Mode: DHCP
+Subnet mask: 255.255.255.0
+Default gateway: 198.51.100.1
+DNS servers: 198.51.100.1, 192.168.100.200
+Clock: 2009-10-14T09:30:05
+Time zone: 56 (GMT+08:00) Beijing, Chongqing, Hong Kong, Urumqi
+Guarded: yes, it asks for its administrator's password
+Firmware: V02R04
+Product code: 0101
+Shares: Share01, Share02, Share03, Share04, Share05, Share06, Share07, Share08, Share09, Share10, Share11, Share12, Share13, Share14, Share15, Share16, Share17, Share18, Share19, Share20, Share21, Share22, Share23, Share24, Share25
+USB storage:
 TEXT
-for i in 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25; do
-    echo "Share: Share$i" >> "$WORK/expected.txt"
-done
-printf 'Share Name\tDevice Id\tFS Type\tTotal Size(MB)\tFree Space\n' >> "$WORK/expected.txt"
-printf 'Share01\tUSB2-0000A1B2C3D\tNTFS\t4294967295\t7%%\n' >> "$WORK/expected.txt"
-printf 'Share02\tUSB1_DISK1\tFAT32\t2147483648\t-1%%\n' >> "$WORK/expected.txt"
+printf '  SHARE\tDEVICE ID\tFILE SYSTEM\tSIZE (MB)\tFREE SPACE\n' >> "$WORK/expected.txt"
+printf '  Share01\tUSB2-0000A1B2C3D\tNTFS\t4294967295\t7%%\n' >> "$WORK/expected.txt"
+printf '  Share02\tUSB1_DISK1\tFAT32\t2147483648\t-1%%\n' >> "$WORK/expected.txt"
 diff "$WORK/expected.txt" "$WORK/show.txt" >&2 || fail "zerin-cli show printed other details"
 
 "$NATIVE_BIN/zerin-cli" show NETSTOR-000020 --json > "$WORK/show.json"

@@ -20,9 +20,12 @@ TEST(DeviceJsonTest, JsonNamesTheRecordFieldsAndListsSharesAndUsbRows) {
               "\"ipAddress\":\"198.51.100.10\",\"subnetMask\":\"\",\"defaultGateway\":\"\","
               "\"primaryDns\":\"\",\"secondaryDns\":\"\",\"deviceDate\":\"\",\"deviceTime\":\"\","
               "\"searchWord\":0,\"timeZoneIndex\":0,\"shareCount\":2,"
+              "\"mode\":\"static\",\"clock\":null,"
+              "\"timeZone\":\"(GMT-12:00) International Date Line West\",\"guarded\":false,"
               "\"shares\":[\"Public\",\"Scans\"],"
               "\"usb\":[{\"shareName\":\"Public\",\"deviceId\":\"USB1\",\"fileSystem\":\"FAT32\","
-              "\"totalSize\":\"15258\",\"freeSpace\":\"7%\"}]}\n");
+              "\"totalSize\":\"15258\",\"freeSpace\":\"7%\",\"totalSizeMB\":15258,"
+              "\"freeSpacePercent\":7}]}\n");
 }
 
 TEST(DeviceJsonTest, JsonShowsBytesThatAreNotUtf8AsReplacementCharacters) {

@@ -40,7 +40,7 @@ testing::DeviceState WithDate(const char* date) {
 TEST(FleetApplyTest, AnEntryEndsWhereItsDeviceOrItsReportSays) {
     const Case cases[] = {
         {"refused verification", Guarded(1), 0, EntryStatus::kRefused,
-         "NETSTOR-000010 did not accept the administrator name or password; Verify failed!", 0},
+         "NETSTOR-000010 did not accept the administrator name or password", 0},
         {"lost write reply", testing::DeviceState(), CMD_SET_DEVICE_INFO, EntryStatus::kNoAnswer,
          "no answer to the device settings", 2},
         {"read back otherwise", testing::DeviceState(), 0, EntryStatus::kUnconfirmed,

@@ -72,6 +72,11 @@ TEST(FleetFileTest, EveryRefusalNamesItsEntryAndKey) {
          "devices[0] (A) network: ip takes a dotted IPv4 address"},
         {R"({"devices": [{"name": "A", "network": {"gw": "10.0.0.1"}}]})",
          "devices[0] (A) network: unknown key \"gw\""},
+        {R"({"defaults": {"network": {"mask": "255.0.255.0"}}, "devices": [{"name": "A"}]})",
+         "devices[0] (A): network.mask 255.0.255.0 is not a run of ones then zeros: the device "
+         "would be lost"},
+        {R"({"devices": [{"name": "A", "network": {"ip": "224.0.0.9"}}]})",
+         "devices[0] (A): network.ip 224.0.0.9 is a multicast address"},
         {R"({"devices": [{"name": "A", "user": "seventeen-letters"}]})",
          "devices[0] (A): user takes at most 16 bytes"},
         {R"({"devices": [{"name": "A"}, {"name": "A"}]})",

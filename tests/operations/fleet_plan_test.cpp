@@ -94,7 +94,7 @@ TEST(FleetPlanTest, WritesSendTheFilesValuesOverTheDevicesAndNowAsLocalTime) {
 
     settings.clock.reset();
     std::string error;
-    const auto kept = DeviceSettingsFor(settings, Reported(), now, error);
+    const auto kept = DeviceSettingsFor(settings, Reported(), now, kEntryGives, error);
     ASSERT_TRUE(kept) << error;
     EXPECT_EQ(kept->year * 10000 + kept->month * 100 + kept->day, 20240115);
 
