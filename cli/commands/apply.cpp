@@ -23,10 +23,8 @@ namespace {
 std::string ResultLine(const EntryResult& result) {
     std::string line = result.name.value_or("-") + ' ' + result.mac.value_or("-") + ' ' +
                        EntryStatusName(result.status);
-    for (size_t i = 0; i < result.changes.size(); ++i) {
-        const Change& change = result.changes[i];
-        line += (i == 0 ? ": " : ", ") + change.field + ' ' + JsonText(change.from) + " -> " +
-                JsonText(change.to);
+    if (!result.changes.empty()) {
+        line += ": " + ChangesText(result.changes);
     }
     return line + (result.error.empty() ? "" : " (" + result.error + ")");
 }
