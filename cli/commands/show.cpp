@@ -51,9 +51,8 @@ std::vector<std::pair<std::string, std::string>> DetailLines(const DeviceRecord&
 class ShowCommand : public Command {
   public:
     CLI::App* Declare(CLI::App& tool) override {
-        CLI::App* command = tool.add_subcommand(
-            "show",
-            "Show a device's details, share names and USB storage, as the main window does");
+        CLI::App* command =
+            tool.add_subcommand("show", "Show a device's settings, share names and USB storage");
         AddDeviceTarget(*command, target_);
         command->footer(
             ExitStatusHelp({kExitDone, kExitNoAnswer, kExitBadInput, kExitNetworkFailed}));
