@@ -8,6 +8,7 @@
 #include "cli/commands/adapters.h"
 #include "cli/commands/apply.h"
 #include "cli/commands/completion.h"
+#include "cli/commands/export.h"
 #include "cli/commands/help.h"
 #include "cli/commands/search.h"
 #include "cli/commands/set_device.h"
@@ -24,7 +25,8 @@ namespace {
 
 constexpr char kDescription[] =
     "zerin-cli: find the network storage devices on the local network, show their details and "
-    "write their settings. DEVICE is a device's name or MAC address (in any common form).";
+    "write their settings. DEVICE is a device's name or MAC address (in any common form). --json "
+    "may also stand before the command.";
 
 // The flags every command takes, which may also stand before the command.
 const char* const kEveryCommandsFlags[] = {"--json"};
@@ -38,6 +40,7 @@ std::vector<std::unique_ptr<Command>> Commands(const CLI::App& tool) {
     commands.push_back(MakeSetDeviceCommand());
     commands.push_back(MakeSetNetworkCommand());
     commands.push_back(MakeApplyCommand());
+    commands.push_back(MakeExportCommand());
     commands.push_back(MakeTimeZonesCommand());
     commands.push_back(MakeHelpCommand(tool));
     commands.push_back(MakeCompletionCommand(tool));
@@ -51,6 +54,10 @@ std::string FailureText(const CLI::App* app, const CLI::Error& error) {
     text = std::regex_replace(text, std::regex("^(-[-\\w]+): takes "), "$1 takes ");
     text = std::regex_replace(
         text, std::regex("^The following arguments? (was|were) not expected: "), "unexpected ");
+    text = std::regex_replace(text, std::regex("^(-[-\\w]+): At Most 1 required but received \\d+"),
+                              "$1 is given more than once");
+    text = std::regex_replace(text, std::regex("^(-[-\\w]+): \\d+ required (\\S+) missing"),
+                              "$1 takes a value: $2");
     text = std::regex_replace(text, std::regex("^A subcommand is required"),
                               "a command is required: zerin-cli help lists them");
     text = std::regex_replace(text, std::regex("Run with --help for more information\\.\n?$"),

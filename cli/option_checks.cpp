@@ -1,6 +1,8 @@
 // The settings options' checks.
 #include "cli/option_checks.h"
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -97,7 +99,10 @@ CLI::Validator WholeNumberCheck(long min, long max, const std::string& unit) {
         "");
 }
 
-std::optional<bool> ParseBoolean(const std::string& text) {
+std::optional<bool> ParseBoolean(const std::string& given) {
+    std::string text = given;
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (text == "yes" || text == "true") {
         return true;
     }

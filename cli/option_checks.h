@@ -27,7 +27,7 @@ CLI::Validator BooleanCheck();
 CLI::Validator SecondsCheck(double min, double max);
 CLI::Validator WholeNumberCheck(long min, long max, const std::string& unit = "");
 
-// yes and true, no and false.
+// yes and true, no and false, in any case.
 std::optional<bool> ParseBoolean(const std::string& text);
 
 }  // namespace zerin::cli

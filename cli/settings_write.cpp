@@ -100,6 +100,9 @@ std::optional<Credentials> SettingsWriteCommand::CredentialsFor(
 int SettingsWriteCommand::Conclude(CommandContext& context, const DeviceRecord& record,
                                    const WriteReport& report) {
     const std::string nothingWritten = WriteOutcomeText(report, record) + ", nothing written";
+    if (target_.json) {
+        Answer(context, {{"device", FormatMacAddress(record.macAddress)}});
+    }
     switch (report.outcome) {
         case WriteOutcome::kAccepted:
         case WriteOutcome::kRefused:
@@ -136,6 +139,9 @@ int SettingsWriteCommand::Report(CommandContext& context, const DeviceRecord& re
                                : changes_.empty() ? "unchanged"
                                                   : "would change";
     const bool answered = wrote && written != WriteResult::kNoAnswer;
+    if (wrote && written != WriteResult::kAccepted) {
+        Say(context, WriteOutcomeText(report, record));
+    }
     if (target_.json) {
         Answer(context, {{"device", FormatMacAddress(record.macAddress)},
                          {"sent", SentJson(report.planned)},

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 namespace zerin {
@@ -11,5 +12,9 @@ using Json = nlohmann::ordered_json;
 
 // The value on one line, without a line end.
 std::string JsonText(const Json& value);
+
+// The text's value; nothing, with "not JSON: ..." and the line and column of a syntax error in
+// error, for text that is not JSON.
+std::optional<Json> ParseJsonText(const std::string& text, std::string& error);
 
 }  // namespace zerin

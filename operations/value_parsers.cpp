@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -108,6 +109,20 @@ std::string FormatClock(const Clock& clock) {
                   clock.date.month, clock.date.day, clock.time.hour, clock.time.minute,
                   clock.time.second);
     return text;
+}
+
+bool NormaliseMac(std::string& mac) {
+    if (mac.size() != 17) {
+        return false;
+    }
+    for (size_t i = 0; i < mac.size(); ++i) {
+        const bool colon = i % 3 == 2;
+        if (colon ? mac[i] != ':' : !std::isxdigit(static_cast<unsigned char>(mac[i]))) {
+            return false;
+        }
+        mac[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(mac[i])));
+    }
+    return true;
 }
 
 int Milliseconds(double seconds) {

@@ -34,6 +34,10 @@ struct Clock {
 std::optional<Clock> ParseClock(std::string_view text);
 std::string FormatClock(const Clock& clock);
 
+// xx:xx:xx:xx:xx:xx in any case, as the files of the tool hold a MAC address, made lower case as
+// search prints it; false for any other text.
+bool NormaliseMac(std::string& mac);
+
 // Seconds as a user gives them, in whole milliseconds.
 int Milliseconds(double seconds);
 

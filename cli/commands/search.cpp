@@ -1,8 +1,13 @@
 // The search command and its watch.
 #include "cli/commands/search.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <fstream>
 #include <limits>
+#include <optional>
+#include <sstream>
 
 #include "cli/exit_status.h"
 #include "cli/option_checks.h"
@@ -11,6 +16,7 @@
 #include "cli/search_report.h"
 #include "cli/text_table.h"
 #include "operations/search/device_watch.h"
+#include "operations/search/known_devices.h"
 #include "operations/search/listed_device.h"
 #include "operations/value_parsers.h"
 #include "platform/file_replacement.h"
@@ -22,13 +28,26 @@ namespace {
 // The sleeps of a watch's interval, short enough for a stop request to end it at once.
 constexpr int kIntervalStepMs = 100;
 
-// A header row, then a row a device.
-std::vector<std::vector<std::string>> DeviceRows(const std::vector<ListedDevice>& devices) {
+// A header row, then a row a device; with whether each is new, a last column "new" or empty.
+std::vector<std::vector<std::string>> DeviceRows(const std::vector<ListedDevice>& devices,
+                                                 const std::vector<bool>* isNew) {
     std::vector<std::vector<std::string>> rows{{"NAME", "MAC ADDRESS", "IP ADDRESS", "ADAPTER"}};
-    for (const ListedDevice& device : devices) {
+    if (isNew) {
+        rows[0].push_back("NEW");
+    }
+    for (size_t i = 0; i < devices.size(); ++i) {
+        const ListedDevice& device = devices[i];
         rows.push_back({device.name, device.mac, device.ip, HeardBy(device)});
+        if (isNew) {
+            rows.back().push_back((*isNew)[i] ? "new" : "");
+        }
     }
     return rows;
+}
+
+// Whether the device at i is new, when there is a known-devices file.
+std::optional<bool> NewMark(const std::vector<bool>* isNew, size_t i) {
+    return isNew ? std::optional<bool>((*isNew)[i]) : std::nullopt;
 }
 
 class SearchCommand : public Command {
@@ -51,6 +70,11 @@ class SearchCommand : public Command {
                          "after every search, write Prometheus' text format for node_exporter's "
                          "textfile collector to FILE, replacing it at once")
             ->type_name("FILE");
+        command
+            ->add_option("--known", knownFile_,
+                         "keep every device ever found in FILE (JSON), mark the devices it did not "
+                         "hold yet as new, and replace it at once after every search")
+            ->type_name("FILE");
         DeclareWatch(*command);
         command->footer(ExitStatusHelp({kExitDone, kExitBadInput, kExitNetworkFailed}));
         return command;
@@ -61,7 +85,13 @@ class SearchCommand : public Command {
         if (choice.failure) {
             return SayFailure(context, *choice.failure);
         }
-        return watch_ ? Watch(context, choice.plan) : List(context, choice.plan);
+        std::optional<KnownDevices> known;
+        if (!knownFile_.empty() && !ReadKnown(context, known.emplace())) {
+            return Finish(context, kExitBadInput);
+        }
+        KnownDevices* const knownDevices = known ? &*known : nullptr;
+        return watch_ ? Watch(context, choice.plan, knownDevices)
+                      : List(context, choice.plan, knownDevices);
     }
 
   private:
@@ -126,29 +156,65 @@ class SearchCommand : public Command {
         return false;
     }
 
-    int List(CommandContext& context, const WideSearchPlan& plan) const {
+    // The known-devices file read into known; a missing one knows nothing yet. False, after
+    // saying why, when it cannot be read or is not as it should be.
+    bool ReadKnown(CommandContext& context, KnownDevices& known) const {
+        errno = 0;
+        std::ifstream file(knownFile_, std::ios::binary);
+        if (!file && errno == ENOENT) {
+            return true;
+        }
+        std::ostringstream text;
+        if (!file || (!(text << file.rdbuf()) && errno != 0)) {
+            Say(context, "cannot read " + knownFile_ + ": " +
+                             (errno != 0 ? std::strerror(errno) : "not a readable file"));
+            return false;
+        }
+        std::string error;
+        if (!known.Read(text.str(), error)) {
+            Say(context, knownFile_ + ": " + error);
+            return false;
+        }
+        return true;
+    }
+
+    // Replaces the known-devices file when there is one; false, after saying why, when it cannot
+    // be written.
+    bool WriteKnown(CommandContext& context, const KnownDevices* known) const {
+        std::string error;
+        if (!known || ReplaceFileContent(knownFile_, known->Text(), error)) {
+            return true;
+        }
+        Say(context, "cannot write " + knownFile_ + ": " + error);
+        return false;
+    }
+
+    int List(CommandContext& context, const WideSearchPlan& plan, KnownDevices* known) const {
         const Window window = Search(context, plan);
         const std::vector<ListedDevice>& devices = window.devices;
+        const std::vector<bool> marks = known ? known->Note(devices) : std::vector<bool>{};
+        const std::vector<bool>* isNew = known ? &marks : nullptr;
         const bool written =
-            context.sockets.Failure() || WriteMetrics(context, window, devices, {});
+            context.sockets.Failure() ||
+            (WriteMetrics(context, window, devices, {}) && WriteKnown(context, known));
         if (json_) {
             Json array = Json::array();
-            for (const ListedDevice& device : devices) {
-                array.push_back(DeviceJson(device));
+            for (size_t i = 0; i < devices.size(); ++i) {
+                array.push_back(DeviceJson(devices[i], NewMark(isNew, i)));
             }
             PrintJson(context, array);
         } else if (csv_) {
-            context.out << CsvHeader();
-            for (const ListedDevice& device : devices) {
-                context.out << CsvRecord(device);
+            context.out << CsvHeader(isNew != nullptr);
+            for (size_t i = 0; i < devices.size(); ++i) {
+                context.out << CsvRecord(devices[i], NewMark(isNew, i));
             }
         } else {
-            PrintRows(context, DeviceRows(devices));
+            PrintRows(context, DeviceRows(devices, isNew));
         }
         return Finish(context, written ? kExitDone : kExitBadInput);
     }
 
-    int Watch(CommandContext& context, const WideSearchPlan& plan) const {
+    int Watch(CommandContext& context, const WideSearchPlan& plan, KnownDevices* known) const {
         context.stopSignals.Catch();
         DeviceWatch watch;
         for (int window = 0; count_ == 0 || window < count_; ++window) {
@@ -156,13 +222,18 @@ class SearchCommand : public Command {
                 break;
             }
             const Window searched = Search(context, plan);
-            for (const WatchEvent& event : watch.Update(searched.devices)) {
+            std::vector<WatchEvent> events = watch.Update(searched.devices);
+            if (known) {
+                events = known->NoteWatch(searched.devices, events);
+            }
+            for (const WatchEvent& event : events) {
                 PrintEvent(context, event);
             }
             if (context.sockets.Failure()) {
                 break;
             }
-            if (!WriteMetrics(context, searched, watch.Present(), watch.Gone())) {
+            if (!WriteMetrics(context, searched, watch.Present(), watch.Gone()) ||
+                !WriteKnown(context, known)) {
                 return Finish(context, kExitBadInput);
             }
         }
@@ -192,6 +263,7 @@ class SearchCommand : public Command {
 
     SearchOptions options_;
     std::string metricsFile_;
+    std::string knownFile_;
     bool json_ = false;
     bool csv_ = false;
     bool verbose_ = false;

@@ -45,7 +45,7 @@ class SetDeviceCommand : public SettingsWriteCommand {
         command
             ->add_option("--ask-password", options_.askPassword,
                          "whether the device asks for its administrator's name and password")
-            ->type_name("yes|no")
+            ->type_name("yes|no|true|false")
             ->check(BooleanCheck());
         return command;
     }

@@ -40,6 +40,9 @@ class VerifyCommand : public Command {
             return Finish(context, lookup.status);
         }
         const DeviceRecord& record = *lookup.found.record;
+        if (target_.json) {
+            Answer(context, {{"device", FormatMacAddress(record.macAddress)}});
+        }
         const auto warn = [&context](const std::string& text) { Warn(context, text); };
         if (!MayVerify(record, refuseBroadcast_, warn)) {
             Say(context, BroadcastRefusedText(record) + ", nothing sent");

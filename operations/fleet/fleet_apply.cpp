@@ -68,7 +68,12 @@ class EntryRun {
     // The writes of the plan; none when nothing changes or in a dry run.
     std::optional<PlannedWrites> Plan(const DeviceRecord& record, std::string& error) {
         FleetPlan plan = PlanChanges(entry_.settings, record, LocalTimeNow());
+        planned_ = !plan.changes.empty();
         result_.changes = plan.changes;
+        if (entry_.mac && entry_.name && *entry_.name != record.name) {
+            result_.changes.insert(result_.changes.begin(),
+                                   {"name", std::string(record.name), *entry_.name});
+        }
         error = plan.error;
         if (!error.empty()) {
             return std::nullopt;
@@ -92,9 +97,7 @@ class EntryRun {
             case WriteOutcome::kAccepted:
                 return;
             case WriteOutcome::kNothingToWrite:
-                return End(
-                    result_.changes.empty() ? EntryStatus::kUnchanged : EntryStatus::kWouldChange,
-                    "");
+                return End(planned_ ? EntryStatus::kWouldChange : EntryStatus::kUnchanged, "");
             case WriteOutcome::kStopped:
                 return End(EntryStatus::kNotStarted, text);
             case WriteOutcome::kNetworkFailed:  // the run adds what failed
@@ -144,6 +147,7 @@ class EntryRun {
     DeviceRecord record_;
     ExchangeOptions options_;
     EntryResult result_;
+    bool planned_ = false;  // the plan changes a value; a name that differs is never written
 };
 
 }  // namespace

@@ -39,6 +39,9 @@ struct EntryResult {
     std::optional<std::string> mac;
     std::optional<std::string> name;
     EntryStatus status = EntryStatus::kNotFound;
+    // The plan's changes; first a "name" from the device's to the entry's when an entry that
+    // gives a MAC address names its device otherwise, which is never written and changes no
+    // status.
     std::vector<Change> changes;
     std::string error;           // empty when there is none
     bool networkFailed = false;  // a socket failed or a request could not be sent

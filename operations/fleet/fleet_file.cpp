@@ -143,9 +143,9 @@ class Reader {
     }
 
     bool Identity(const Json& object, FleetEntry& entry) {
-        if (object.contains("mac") == object.contains("name")) {
+        if (!object.contains("mac") && !object.contains("name")) {
             return Fail(entry.label,
-                        "an entry names its device by \"mac\" or by \"name\", one of them");
+                        "an entry names its device by \"mac\", by \"name\" or by both");
         }
         if (!Text(object, "mac", entry.label, entry.mac) ||
             !Text(object, "name", entry.label, entry.name)) {
@@ -158,21 +158,6 @@ class Reader {
             return Fail(entry.label, "name takes 1 to 16 characters");
         }
         entry.label += " (" + entry.mac.value_or(entry.name.value_or("")) + ")";
-        return true;
-    }
-
-    // xx:xx:xx:xx:xx:xx in any case, made lower case.
-    static bool NormaliseMac(std::string& mac) {
-        if (mac.size() != 17) {
-            return false;
-        }
-        for (size_t i = 0; i < mac.size(); ++i) {
-            const bool colon = i % 3 == 2;
-            if (colon ? mac[i] != ':' : !std::isxdigit(static_cast<unsigned char>(mac[i]))) {
-                return false;
-            }
-            mac[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(mac[i])));
-        }
         return true;
     }
 
@@ -259,35 +244,16 @@ class Reader {
     std::string& error_;
 };
 
-// "line L, column C", from 1, of the last byte the parser read.
-std::string Position(const std::string& text, size_t byte) {
-    size_t line = 1;
-    size_t lineStart = 0;
-    for (size_t i = 0; i + 1 < byte && i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            ++line;
-            lineStart = i + 1;
-        }
-    }
-    return "line " + std::to_string(line) + ", column " + std::to_string(byte - lineStart);
-}
-
-std::optional<Json> Parse(const std::string& text, std::string& error) {
-    try {
-        return Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        error = "not JSON: syntax error at " + Position(text, e.byte);
-    } catch (const Json::exception&) {
-        error = "not JSON: a number out of range";
-    }
-    return std::nullopt;
+// What picks the entry's device: its MAC address when it gives one, else its name.
+const std::optional<std::string>& PickedBy(const FleetEntry& entry) {
+    return entry.mac ? entry.mac : entry.name;
 }
 
 // No two entries name the same device by the same MAC address or name.
 bool Distinct(const std::vector<FleetEntry>& entries, Reader& reader) {
     for (size_t i = 0; i < entries.size(); ++i) {
         for (size_t j = 0; j < i; ++j) {
-            if (entries[i].mac == entries[j].mac && entries[i].name == entries[j].name) {
+            if (PickedBy(entries[i]) == PickedBy(entries[j])) {
                 return reader.Fail(entries[i].label, "names the device of " + entries[j].label);
             }
         }
@@ -298,7 +264,7 @@ bool Distinct(const std::vector<FleetEntry>& entries, Reader& reader) {
 }  // namespace
 
 std::optional<FleetFile> ReadFleetFile(const std::string& text, std::string& error) {
-    const auto json = Parse(text, error);
+    const auto json = ParseJsonText(text, error);
     Reader reader(error);
     FleetSettings defaults;
     FleetFile file;

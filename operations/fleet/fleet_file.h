@@ -1,8 +1,10 @@
 // The file of `zerin-cli apply`: the settings of a fleet of devices, each entry naming its device
-// by MAC address or by name, over defaults for them all. Read strictly: an unknown key, a value of
-// the wrong kind or out of its range is an error that names the entry and the key.
+// by MAC address, by name or by both (the MAC address picks it), over defaults for them all. Read
+// strictly: an unknown key, a value of the wrong kind or out of its range is an error that names
+// the entry and the key.
 //
-//     {"defaults": {SETTINGS}, "devices": [{"mac": "00:1a:2b:3c:4d:31", SETTINGS}, ...],
+//     {"defaults": {SETTINGS},
+//      "devices": [{"mac": "00:1a:2b:3c:4d:31", "name": "NETSTOR-000031", SETTINGS}, ...],
 //      "targets": ["203.0.113.0/24", ...]}
 //
 // "targets", optional, are searched by unicast as --target is, for devices behind routers.

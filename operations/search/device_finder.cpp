@@ -223,7 +223,8 @@ Lookup LookUpDevice(SocketLayer& sockets, Reporter& reporter, const std::vector<
     }
     return {{},
             SearchFailure{SearchFailure::kNotFound,
-                          "no device named " + nameOrMac + " answered the search"}};
+                          (ParseMacAddress(nameOrMac) ? "no device " : "no device named ") +
+                              nameOrMac + " answered the search"}};
 }
 
 }  // namespace zerin

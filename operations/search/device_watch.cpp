@@ -23,6 +23,8 @@ const char* WatchEventName(WatchEventKind kind) {
             return "appeared";
         case WatchEventKind::kChanged:
             return "changed";
+        case WatchEventKind::kNew:
+            return "new";
         default:
             return "disappeared";
     }
@@ -34,6 +36,8 @@ const char* WatchEventMark(WatchEventKind kind) {
             return "+";
         case WatchEventKind::kChanged:
             return "~";
+        case WatchEventKind::kNew:
+            return "+!";
         default:
             return "-";
     }

@@ -1,5 +1,6 @@
 // What changed between the windows of a watch: a device that appears, one whose IP
-// address, name or adapter changed, and one missing from two windows in a row.
+// address, name or adapter changed, and one missing from two windows in a row; and, for a watch
+// that keeps a known-devices file, a device that file did not hold yet.
 #pragma once
 
 #include <vector>
@@ -8,14 +9,14 @@
 
 namespace zerin {
 
-enum class WatchEventKind { kAppeared, kChanged, kDisappeared };
+enum class WatchEventKind { kAppeared, kChanged, kDisappeared, kNew };
 
 struct WatchEvent {
     WatchEventKind kind;
     ListedDevice device;  // as last seen
 };
 
-// "appeared", "changed", "disappeared", and the text lines' marks "+", "~", "-".
+// "appeared", "changed", "disappeared", "new", and the text lines' marks "+", "~", "-", "+!".
 const char* WatchEventName(WatchEventKind kind);
 const char* WatchEventMark(WatchEventKind kind);
 

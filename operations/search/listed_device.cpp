@@ -41,7 +41,7 @@ std::string DeviceLine(const ListedDevice& device, char separator) {
            HeardBy(device);
 }
 
-Json DeviceJson(const ListedDevice& device) {
+Json DeviceJson(const ListedDevice& device, std::optional<bool> isNew) {
     Json json = {{"name", device.name},
                  {"mac", device.mac},
                  {"ip", device.ip},
@@ -51,17 +51,21 @@ Json DeviceJson(const ListedDevice& device) {
     } else {
         json["via"] = device.via;
     }
+    if (isNew) {
+        json["new"] = *isNew;
+    }
     return json;
 }
 
-std::string CsvHeader() {
-    return "name,mac,ip,productCode,adapter,via\r\n";
+std::string CsvHeader(bool withNew) {
+    return std::string("name,mac,ip,productCode,adapter,via") + (withNew ? ",new" : "") + "\r\n";
 }
 
-std::string CsvRecord(const ListedDevice& device) {
+std::string CsvRecord(const ListedDevice& device, std::optional<bool> isNew) {
+    const std::string mark = !isNew ? "" : *isNew ? ",new" : ",";
     return CsvField(device.name) + ',' + device.mac + ',' + CsvField(device.ip) + ',' +
            CsvField(device.productCode) + ',' + CsvField(device.adapterName) + ',' + device.via +
-           "\r\n";
+           mark + "\r\n";
 }
 
 }  // namespace zerin

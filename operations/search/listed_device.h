@@ -1,8 +1,9 @@
 // A device that a search found, as every front-end writes it: a line of separated fields, a JSON
 // object, a CSV record, each ending with the adapter that heard the device or the target address
-// that answered.
+// that answered; and, with a known-devices file, whether the device is new to it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,12 +32,13 @@ std::string HeardBy(const ListedDevice& device);
 std::string DeviceLine(const ListedDevice& device, char separator);
 
 // {"name", "mac", "ip", "productCode", "adapter": {"name", "address"}}, or "via": "ADDRESS" in
-// place of the adapter.
-Json DeviceJson(const ListedDevice& device);
+// place of the adapter; then "new": true | false when isNew is given.
+Json DeviceJson(const ListedDevice& device, std::optional<bool> isNew = std::nullopt);
 
 // RFC 4180: the header and the records end with CR LF; a field holding a comma, a quote or a
 // line end is quoted, its quotes doubled. The adapter and via columns: one of them is empty.
-std::string CsvHeader();
-std::string CsvRecord(const ListedDevice& device);
+// With a known-devices file, a last column "new" holds "new" or nothing.
+std::string CsvHeader(bool withNew = false);
+std::string CsvRecord(const ListedDevice& device, std::optional<bool> isNew = std::nullopt);
 
 }  // namespace zerin

@@ -236,7 +236,8 @@ TEST_F(CliAppTest, UnderJsonEveryOutcomeIsOneJsonValue) {
          R"( name or password","exitStatus":3})"},
         {{"set-device", "NETSTOR-000010", "--description", "Shelf", "--json"},
          2,
-         R"({"error":"NETSTOR-000010 asks for its administrator's name and password: give --user)"},
+         R"({"device":"02:5a:00:00:00:10","error":"NETSTOR-000010 asks for its administrator's)"
+         R"( name and password: give --user)"},
         {{"set-device", "NETSTOR-000010", "--description", "Shelf", "--user", "admin", "--password",
           "wrong", "--json"},
          3,

@@ -77,6 +77,28 @@ TEST(FleetApplyTest, AnEntryEndsWhereItsDeviceOrItsReportSays) {
     }
 }
 
+// A name beside the MAC address that differs from the device's is shown as a change that is
+// never written: an entry with nothing else to change stays unchanged.
+TEST(FleetApplyTest, ANameThatDiffersIsShownAndNeverWritten) {
+    for (const bool dryRun : {false, true}) {
+        testing::ScriptedSocketLayer sockets;
+        testing::ScriptedDevices devices(sockets, {testing::DeviceState()});
+        const testing::Bytes reply = testing::SearchReply(testing::DeviceState());
+        FoundDevice found{ParseSearchReply(reply.data(), reply.size())};
+        found.record->adapter = kEth0;
+        FleetEntry entry{"devices[0]", "02:5a:00:00:00:10", "FRONT-DESK", {}, {}, {}};
+        entry.settings.description = "Office storage";
+        ApplyRun run;
+        run.dryRun = dryRun;
+        const EntryResult result = ApplyEntry(entry, &found, std::nullopt, run, sockets);
+        EXPECT_EQ(EntryStatusName(result.status), std::string("unchanged"));
+        EXPECT_EQ(ChangesText(result.changes), R"(name "NETSTOR-000010" -> "FRONT-DESK")");
+        EXPECT_TRUE(std::none_of(
+            devices.requests.begin(), devices.requests.end(),
+            [](const testing::Bytes& r) { return ReadU16(r.data()) == CMD_SET_DEVICE_INFO; }));
+    }
+}
+
 // A stop that comes while the device settings are written leaves the network settings unwritten,
 // and the entry says so.
 TEST(FleetApplyTest, AStopBetweenTheWritesIsSaid) {

@@ -13,12 +13,13 @@ TEST(FleetFileTest, EntriesTakeTheirOwnSettingsOverTheDefaults) {
         "devices": [
             {"mac": "00:1A:2B:3C:4D:31", "description": "Office", "timeZone": null,
              "network": {"ip": "198.51.100.31"}, "user": "admin", "passwordFile": "pw"},
-            {"name": "NETSTOR-000011", "clock": "2021-02-28 23:59:59", "askPassword": false}
+            {"name": "NETSTOR-000011", "clock": "2021-02-28 23:59:59", "askPassword": false},
+            {"mac": "00:1a:2b:3c:4d:32", "name": "NETSTOR-000032"}
         ],
         "targets": ["203.0.113.0/30", "192.0.2.9"]})",
                                     error);
     ASSERT_TRUE(file) << error;
-    ASSERT_EQ(file->entries.size(), 2u);
+    ASSERT_EQ(file->entries.size(), 3u);
     const FleetEntry& first = file->entries[0];
     EXPECT_EQ(first.label, "devices[0] (00:1a:2b:3c:4d:31)");
     EXPECT_EQ(first.mac, "00:1a:2b:3c:4d:31");
@@ -35,6 +36,10 @@ TEST(FleetFileTest, EntriesTakeTheirOwnSettingsOverTheDefaults) {
     EXPECT_EQ(second.settings.clock, "2021-02-28 23:59:59");
     EXPECT_EQ(second.settings.askPassword, false);
     EXPECT_FALSE(second.settings.description);
+    const FleetEntry& third = file->entries[2];
+    EXPECT_EQ(third.label, "devices[2] (00:1a:2b:3c:4d:32)");
+    EXPECT_EQ(third.mac, "00:1a:2b:3c:4d:32");
+    EXPECT_EQ(third.name, "NETSTOR-000032");
     ASSERT_EQ(file->targets.size(), 2u);
     EXPECT_EQ(file->targets[0].first, 0xcb007100u);
     EXPECT_EQ(file->targets[0].last, 0xcb007103u);
@@ -50,9 +55,12 @@ TEST(FleetFileTest, EveryRefusalNamesItsEntryAndKey) {
         {R"({"devices": [{"name": "A", "descripton": "x"}]})",
          "devices[0] (A): unknown key \"descripton\""},
         {R"({"devices": [{"description": "x"}]})",
-         "devices[0]: an entry names its device by \"mac\" or by \"name\", one of them"},
+         "devices[0]: an entry names its device by \"mac\", by \"name\" or by both"},
         {R"({"devices": [{"mac": "00:1a:2b:3c:4d", "name": "A"}]})",
-         "devices[0]: an entry names its device by \"mac\" or by \"name\", one of them"},
+         "devices[0]: mac takes six hex pairs separated by colons"},
+        {R"({"devices": [{"mac": "00:1a:2b:3c:4d:31", "name": "A"},
+                         {"mac": "00:1a:2b:3c:4d:31", "name": "B"}]})",
+         "devices[1] (00:1a:2b:3c:4d:31): names the device of devices[0] (00:1a:2b:3c:4d:31)"},
         {R"({"devices": [{"mac": "00-1a-2b-3c-4d-3g"}]})",
          "devices[0]: mac takes six hex pairs separated by colons"},
         {R"({"devices": [{"name": "A"}, {"name": "B", "timeZone": 75}]})",
