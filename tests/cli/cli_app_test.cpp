@@ -295,7 +295,7 @@ TEST_F(CliAppTest, TheCompletionScriptListsEveryCommandAndOption) {
     EXPECT_EQ(Run({"completion", "bash"}), 0);
     const std::string script = out.str();
     for (const char* command : {"adapters", "search", "show", "verify", "set-device", "set-network",
-                                "apply", "timezones", "help", "completion"}) {
+                                "apply", "export", "timezones", "help", "completion"}) {
         EXPECT_NE(script.find(std::string("        ") + command + ") words=\""), std::string::npos)
             << command;
         EXPECT_EQ(Run({"help", command}), 0);
