@@ -2,7 +2,6 @@
 #include "cli/option_checks.h"
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -100,9 +99,7 @@ CLI::Validator WholeNumberCheck(long min, long max, const std::string& unit) {
 }
 
 std::optional<bool> ParseBoolean(const std::string& given) {
-    std::string text = given;
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string text = LowerCase(given);
     if (text == "yes" || text == "true") {
         return true;
     }

@@ -9,11 +9,6 @@ namespace zerin::cli {
 
 namespace {
 
-// The text as valid UTF-8, each byte that is not replaced by U+FFFD.
-std::string ValidUtf8(const std::string& text) {
-    return Json::parse(JsonText(text)).get<std::string>();
-}
-
 // A label value between its quotes: backslash, double quote and line feed escaped.
 std::string LabelValue(const std::string& text) {
     std::string escaped;

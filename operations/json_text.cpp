@@ -24,6 +24,14 @@ std::string JsonText(const Json& value) {
     return value.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+std::string FileJsonText(const Json& value) {
+    return value.dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
+}
+
+std::string ValidUtf8(const std::string& text) {
+    return Json::parse(JsonText(text)).get<std::string>();
+}
+
 std::optional<Json> ParseJsonText(const std::string& text, std::string& error) {
     try {
         return Json::parse(text);

@@ -64,4 +64,8 @@ std::string ReportedAddress(const DeviceRecord& record, size_t index) {
     return record.*kAddressFields[index].record;
 }
 
+std::string DevicesAddressName(size_t index) {
+    return "the device's " + std::string(kAddressNames[index].help).substr(4);
+}
+
 }  // namespace zerin

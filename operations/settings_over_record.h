@@ -64,4 +64,7 @@ NetworkSettings NetworkSettingsOver(const DeviceRecord& record,
 // The device's address of the given index, in the order of kAddressFields.
 std::string ReportedAddress(const DeviceRecord& record, size_t index);
 
+// How a message names the device's own address of the index: "the device's subnet mask", ...
+std::string DevicesAddressName(size_t index);
+
 }  // namespace zerin

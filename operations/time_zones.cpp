@@ -31,12 +31,6 @@ const std::vector<std::string>& Names() {
     return names;
 }
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 }  // namespace
 
 std::optional<int> ParseTimeZone(std::string_view text) {
@@ -56,7 +50,7 @@ TimeZoneChoice ChooseTimeZone(const std::string& text) {
     }
     std::vector<int> matches;
     for (int i = 0; i < kTimeZoneCount; ++i) {
-        if (!text.empty() && Lower(Names()[i]).find(Lower(text)) != std::string::npos) {
+        if (!text.empty() && LowerCase(Names()[i]).find(LowerCase(text)) != std::string::npos) {
             matches.push_back(i);
         }
     }

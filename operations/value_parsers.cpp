@@ -111,6 +111,12 @@ std::string FormatClock(const Clock& clock) {
     return text;
 }
 
+std::string LowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
 bool NormaliseMac(std::string& mac) {
     if (mac.size() != 17) {
         return false;
@@ -120,8 +126,8 @@ bool NormaliseMac(std::string& mac) {
         if (colon ? mac[i] != ':' : !std::isxdigit(static_cast<unsigned char>(mac[i]))) {
             return false;
         }
-        mac[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(mac[i])));
     }
+    mac = LowerCase(mac);
     return true;
 }
 

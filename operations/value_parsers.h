@@ -34,6 +34,9 @@ struct Clock {
 std::optional<Clock> ParseClock(std::string_view text);
 std::string FormatClock(const Clock& clock);
 
+// The text with its ASCII letters in lower case.
+std::string LowerCase(std::string text);
+
 // xx:xx:xx:xx:xx:xx in any case, as the files of the tool hold a MAC address, made lower case as
 // search prints it; false for any other text.
 bool NormaliseMac(std::string& mac);

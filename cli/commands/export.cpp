@@ -81,7 +81,7 @@ class ExportCommand : public Command {
     // The file on standard output, or in place of FILE; false, after saying why, when FILE
     // cannot be written.
     bool Write(CommandContext& context, const Json& file) const {
-        const std::string text = file.dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
+        const std::string text = FileJsonText(file);
         if (output_.empty()) {
             context.out << text;
             return true;

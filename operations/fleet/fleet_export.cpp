@@ -6,11 +6,11 @@
 
 #include "operations/checked_socket_layer.h"
 #include "operations/detail_replies.h"
+#include "operations/fleet/fleet_plan.h"
 #include "operations/fleet/job_pool.h"
 #include "operations/network_rule.h"
 #include "operations/settings_over_record.h"
 #include "operations/silent_reporter.h"
-#include "operations/time_zones.h"
 #include "protocol/description_rule.h"
 #include "protocol/device_details.h"
 #include "protocol/device_texts.h"
@@ -22,11 +22,6 @@ namespace {
 
 constexpr char kLeftOutOfEntry[] = ", left out of its entry";
 
-// "the device's subnet mask", ...
-std::string DevicesAddress(size_t index) {
-    return "the device's " + std::string(kAddressNames[index].help).substr(4);
-}
-
 // The addresses the device reports that read as dotted IPv4; each other one said.
 void ReadableAddresses(const DeviceRecord& record, std::optional<std::string> (&addresses)[5],
                        std::vector<std::string>& leftOut) {
@@ -36,7 +31,7 @@ void ReadableAddresses(const DeviceRecord& record, std::optional<std::string> (&
             addresses[i] = text;
         } else {
             leftOut.push_back(
-                DevicesAddress(i) +
+                DevicesAddressName(i) +
                 (text.empty() ? " is empty"
                               : " " + JsonText(text) + " does not read as a dotted IPv4 address") +
                 kLeftOutOfEntry);
@@ -52,7 +47,7 @@ void DropLosingAddresses(std::optional<std::string> (&addresses)[5],
         size_t losing = 0;
         const std::string why = LosingAddress(addresses, [&losing](size_t i) {
             losing = i;
-            return DevicesAddress(i);
+            return DevicesAddressName(i);
         });
         if (why.empty()) {
             return;
@@ -78,16 +73,11 @@ Json NetworkOf(const DeviceRecord& record, std::vector<std::string>& leftOut) {
     return network;
 }
 
-// The text as the file gives it back: bytes that are not UTF-8 as U+FFFD.
-std::string AsWritten(const std::string& text) {
-    return Json::parse(JsonText(Json(text))).get<std::string>();
-}
-
 void AddName(const DeviceRecord& record, Json& entry, std::vector<std::string>& leftOut) {
     const std::string name = record.name;
     if (name.empty()) {
         leftOut.push_back(std::string("the device reports no name") + kLeftOutOfEntry);
-    } else if (AsWritten(name) != name) {
+    } else if (ValidUtf8(name) != name) {
         leftOut.push_back(std::string("the device's name is not valid UTF-8") + kLeftOutOfEntry);
     } else {
         entry["name"] = name;
@@ -147,8 +137,7 @@ Json EntryOf(const DeviceRecord& record, std::vector<std::string>& leftOut) {
         leftOut.push_back(std::string("the device's description breaks the description rule") +
                           kLeftOutOfEntry);
     }
-    entry["timeZone"] =
-        record.timeZoneIndex < kTimeZoneCount ? Json(record.timeZoneIndex) : Json(nullptr);
+    entry["timeZone"] = TimeZoneJson(record.timeZoneIndex);
     entry["askPassword"] = record.passwordFlag != 0;
     entry["network"] = NetworkOf(record, leftOut);
     return entry;

@@ -14,10 +14,6 @@ namespace zerin {
 
 namespace {
 
-Json TimeZoneJson(int index) {
-    return index >= 0 && index < kTimeZoneCount ? Json(index) : Json(nullptr);
-}
-
 // The device's clock as the file writes one; as the device reports it when that does not read.
 std::string DeviceClock(const DeviceRecord& record) {
     const auto date = ParseDate(record.deviceDate);
@@ -76,9 +72,8 @@ std::string StaticSetupError(const NetworkSettingsChange& network, const Network
         addresses[i] = written.*kAddressFields[i].settings;
     }
     const std::string losing = LosingAddress(addresses, [&](size_t i) {
-        return network.addresses[i]
-                   ? gives.addressPrefix + std::string(kAddressNames[i].key)
-                   : "the device's " + std::string(kAddressNames[i].help).substr(4);
+        return network.addresses[i] ? gives.addressPrefix + std::string(kAddressNames[i].key)
+                                    : DevicesAddressName(i);
     });
     return losing.empty() ? "" : losing + ": the device would be lost";
 }
@@ -165,6 +160,10 @@ std::optional<DeviceSettings> DeviceSettingsFor(const FleetSettings& settings,
         SetClock(change, *settings.clock, now);
     }
     return DeviceSettingsOver(record, change, gives, error);
+}
+
+Json TimeZoneJson(int index) {
+    return index >= 0 && index < kTimeZoneCount ? Json(index) : Json(nullptr);
 }
 
 Json ChangesJson(const std::vector<Change>& changes) {

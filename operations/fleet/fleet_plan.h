@@ -52,6 +52,9 @@ std::optional<DeviceSettings> DeviceSettingsFor(const FleetSettings& settings,
                                                 const DeviceRecord& record, const std::tm& now,
                                                 const GivenInstead& gives, std::string& error);
 
+// A time-zone index as the file holds it: null for none or one past the list.
+Json TimeZoneJson(int index);
+
 // [{"field", "from", "to"}, ...]
 Json ChangesJson(const std::vector<Change>& changes);
 

@@ -38,12 +38,6 @@ std::optional<MacAddress> MacOfForm(const std::string& text, char separator, siz
     return mac;
 }
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 // The devices a search looks for, by name or MAC address: found once a device of each has
 // answered, a name only after its settle time, so that two devices of one name are both heard.
 class WantedDevices {
@@ -168,7 +162,7 @@ bool IsNamed(const DeviceRecord& device, const std::string& nameOrMac) {
     if (const auto mac = ParseMacAddress(nameOrMac)) {
         return device.macAddress == *mac;
     }
-    return Lower(device.name) == Lower(nameOrMac);
+    return LowerCase(device.name) == LowerCase(nameOrMac);
 }
 
 std::vector<FoundDevice*> DevicesNamed(std::vector<FoundDevice>& devices,

@@ -168,7 +168,7 @@ std::string KnownDevices::Text() const {
     }
     Json file = Json::object();
     file["devices"] = std::move(devices);
-    return file.dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
+    return FileJsonText(file);
 }
 
 }  // namespace zerin
